@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/tables/hidden_value.h"
+#include "app/tables/string_table.h"
+
+#include <vector>
+
+namespace velumo {
+
+// The duration window Form2. Its hidden radio buttons and check boxes carry the duration
+// mode from the output commands to the renderer; they are plain flags, not hidden values.
+struct Form2State
+{
+    bool RadioButton1 = true;  // photo length
+    bool RadioButton2 = false; // music length
+    bool CheckBox1 = false;    // loop music
+    bool CheckBox2 = false;    // loop pictures
+
+    void reset() { *this = Form2State(); }
+};
+
+// The output size window Form39: the chosen output size, set by the output commands.
+struct Form39State
+{
+    Form39State();
+
+    HiddenValue Edit_chicun_width;
+    HiddenValue Edit_chicun_height;
+
+    std::vector<StringTable *> tables() { return {}; }
+    std::vector<HiddenValue *> values();
+};
+
+// The lyric type dialog Form49.
+struct Form49State
+{
+    Form49State();
+
+    HiddenValue Edit1_shiyong_lrc_or_ksc; // "shiyong_lrc", "shiyong_ksc" or "shiyong_lrcksc"
+
+    std::vector<StringTable *> tables() { return {}; }
+    std::vector<HiddenValue *> values();
+};
+
+} // namespace velumo

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/tables/hidden_value.h"
+#include "app/tables/string_table.h"
+
+#include <vector>
+
+namespace velumo {
+
+// The project data owned by the render window frmMain: the template playlist of the current
+// render, the renderer's own set of karaoke work tables, and the clocks of a render.
+struct FrmMainState
+{
+    FrmMainState();
+
+    StringTable ListView_moban_shiyong_shuliang;   // one row per template instance
+    StringTable ListView_moban_shiyong_shuliang_2; // the same rows in play order
+
+    // Karaoke work tables of the song being rendered: the line table and the unit grids.
+    StringTable suiListView_KSC_2;
+    StringTable suiListView_KSC_3;
+    StringTable suiListView_KSC_4;
+    StringTable suiListView_KSC_5;
+    StringTable suiListView_KSC_6;
+    StringTable suiListView_KSC_7;
+
+    HiddenValue Edit_shijian;            // album clock text
+    HiddenValue Edit_shijian_lrc;        // lyric frame clock
+    HiddenValue Edit_shijian_lrc_num;    // lyric row number
+    HiddenValue Edit_shijian_lrc_0;      // lyric clock text
+    HiddenValue Edit_ksc_shijian;        // karaoke clock text
+    HiddenValue Edit_ksc_zhen_leijia;    // karaoke frame counter
+    HiddenValue Edit_ksc_xuhao_leijia;   // karaoke song number
+    HiddenValue Edit_Num;                // frames rendered so far
+    HiddenValue Edit_wancheng;           // movie handshake flag
+    HiddenValue Edit_wenzizhuangshi_num; // effect captions created for a render
+
+    std::vector<StringTable *> tables();
+    std::vector<HiddenValue *> values();
+};
+
+} // namespace velumo

@@ -1,0 +1,86 @@
+#include "app/windows/application.h"
+
+#include "app/base/failure.h"
+#include "app/windows/exit_dialog.h"
+#include "app/windows/main_window.h"
+#include "app/windows/plugin_dialog.h"
+#include "app/workspace/single_instance.h"
+#include "app/workspace/working_tree.h"
+#include "ui/message_box.h"
+
+#include <QTimer>
+
+using namespace Qt::Literals::StringLiterals;
+
+namespace velumo {
+
+Application::Application(ApplicationSetup setup)
+    : m_setup(std::move(setup))
+{
+}
+
+Application::~Application() = default;
+
+std::optional<int> Application::start()
+{
+    // Before anything is shown or touched: a second copy leaves silently, so the first copy's
+    // working tree stays as it is.
+    m_instanceLock = std::make_unique<SingleInstanceLock>(u"Velumo"_s, m_setup.lockFolder);
+    if (!m_instanceLock->tryAcquire())
+        return 0;
+
+    m_skin = ui::makeSkinPictures();
+    m_mainWindow = std::make_unique<MainWindow>(m_skin, m_setup.endProcess);
+    m_windows.Form1 = m_mainWindow.get();
+    m_mainWindow->centreOnScreen();
+    m_mainWindow->show();
+
+    std::optional<QString> workspaceProblem;
+    try {
+        working_tree::prepare(m_setup.program);
+    } catch (const Failure &failure) {
+        workspaceProblem = failure.message();
+    }
+
+    const HelpPages help{QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)),
+                         QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)).resolved(QUrl(u"#install"_s))};
+    createSecondaryWindows(m_windows, m_skin, help);
+
+    if (workspaceProblem) {
+        m_windows.Form8->showMessage(*workspaceProblem);
+        return kExitWorkspaceUnusable;
+    }
+
+    connect(m_mainWindow.get(), &MainWindow::exitRequested, this, &Application::requestExit);
+    connect(m_mainWindow->startupCheckTimer(), &QTimer::timeout, this, &Application::startupCheck);
+    connect(m_mainWindow->exitCleanUpTimer(), &QTimer::timeout, this, &Application::cleanUpAndClose);
+    connect(m_windows.Form25, &ExitDialog::confirmed, m_mainWindow->exitCleanUpTimer(), qOverload<>(&QTimer::start));
+    connect(m_windows.Form65, &PluginDialog::downloadPageOpened, this,
+            [this] { m_windows.Form8->showMessage(u"安装插件，请先退出软件,然后再安装插件"_s); });
+    connect(m_windows.Form65, &PluginDialog::quitRequested, m_mainWindow.get(), &QWidget::close);
+
+    m_mainWindow->startupCheckTimer()->start();
+    return std::nullopt;
+}
+
+void Application::startupCheck()
+{
+    const QString probeMovie = m_setup.program.resolve(u"cj\\cj.swf"_s);
+    if (!probeTemplatePlayer(m_setup.playerFactory, probeMovie))
+        m_windows.Form65->exec();
+}
+
+void Application::requestExit()
+{
+    m_windows.Form25->setMessage(u"确定要退出本软件吗？"_s);
+    m_windows.Form25->centreOnScreen();
+    m_windows.Form25->exec();
+}
+
+void Application::cleanUpAndClose()
+{
+    working_tree::cleanAtExit(m_setup.program);
+    m_mainWindow->close();
+}
+
+} // namespace velumo

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "app/project/project_model.h"
+#include "app/windows/window_set.h"
+#include "app/workspace/program_folder.h"
+#include "players/template_player.h"
+#include "ui/skin_pictures.h"
+
+#include <QObject>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+namespace velumo {
+
+class SingleInstanceLock;
+
+struct ApplicationSetup
+{
+    ProgramFolder program;
+    TemplatePlayerFactory playerFactory;
+    // Ends the process with the given code at once (the main window closed).
+    std::function<void(int)> endProcess;
+    // Where the single-instance lock lives; empty for the user's runtime folder.
+    QString lockFolder;
+};
+
+// Starts the program: the single-instance rule, the windows, the working tree, the start-up
+// check of the template player; and ends it: the exit confirmation and the clean-up.
+class Application : public QObject
+{
+    Q_OBJECT
+
+public:
+    static constexpr int kExitWorkspaceUnusable = 1;
+
+    explicit Application(ApplicationSetup setup);
+    ~Application() override;
+
+    // Runs start-up. Returns the exit code when the program must end now (another copy is
+    // running, or the working tree cannot be made); nothing when the message loop should run.
+    std::optional<int> start();
+
+    ProjectModel &model() { return m_model; }
+    const WindowSet &windows() const { return m_windows; }
+    const ProgramFolder &program() const { return m_setup.program; }
+
+private:
+    void startupCheck();
+    void requestExit();
+    void cleanUpAndClose();
+
+    ApplicationSetup m_setup;
+    std::unique_ptr<SingleInstanceLock> m_instanceLock;
+    ProjectModel m_model;
+    ui::SkinPictures m_skin;
+    std::unique_ptr<MainWindow> m_mainWindow;
+    WindowSet m_windows;
+};
+
+} // namespace velumo

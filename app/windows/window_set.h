@@ -1,0 +1,57 @@
+#pragma once
+
+#include "ui/skin_pictures.h"
+
+#include <QString>
+#include <QUrl>
+
+#include <memory>
+#include <vector>
+
+class QWidget;
+
+namespace velumo {
+
+class ExitDialog;
+class MainWindow;
+class PluginDialog;
+namespace ui {
+class MessageBox;
+}
+
+// Every window of the program. All are created once at start-up, in a fixed order with the
+// main window first, and live until the process ends.
+struct WindowSet
+{
+    MainWindow *Form1 = nullptr;
+    ui::MessageBox *Form8 = nullptr;
+    ExitDialog *Form25 = nullptr;
+    PluginDialog *Form65 = nullptr;
+
+    // All windows in creation order, the main window first.
+    std::vector<QWidget *> inCreationOrder;
+
+    // nullptr when there is no window of that name.
+    QWidget *find(const QString &objectName) const;
+};
+
+struct WindowTitle
+{
+    QString objectName;
+    QString caption; // empty for the hidden work window
+};
+
+// Names and captions of the windows, in creation order.
+std::vector<WindowTitle> windowTitles();
+
+struct HelpPages
+{
+    QUrl download;
+    QUrl guide;
+};
+
+// Creates the windows after the main window, in order. The main window becomes their parent,
+// so they close with it.
+void createSecondaryWindows(WindowSet &windows, const ui::SkinPictures &skin, const HelpPages &help);
+
+} // namespace velumo

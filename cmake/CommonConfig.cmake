@@ -1,0 +1,24 @@
+# One place for the language level, warnings and Qt's strict defines.
+# Every target of the project links velumo_common.
+option(VELUMO_WERROR "Treat compiler warnings as errors" OFF)
+
+add_library(velumo_common INTERFACE)
+target_compile_features(velumo_common INTERFACE cxx_std_20)
+target_compile_options(velumo_common INTERFACE
+    -Wall -Wextra -Wpedantic -Wshadow -Wnon-virtual-dtor -Wcast-align
+    $<$<BOOL:${VELUMO_WERROR}>:-Werror>)
+target_compile_definitions(velumo_common INTERFACE
+    QT_NO_CAST_FROM_ASCII
+    QT_NO_CAST_TO_ASCII
+    QT_NO_CAST_FROM_BYTEARRAY
+    QT_NO_URL_CAST_FROM_STRING
+    QT_NO_NARROWING_CONVERSIONS_IN_CONNECT
+    QT_NO_FOREACH
+    QT_USE_QSTRINGBUILDER
+    QT_DISABLE_DEPRECATED_BEFORE=0x060400)
+target_include_directories(velumo_common INTERFACE ${PROJECT_SOURCE_DIR})
+
+find_program(CCACHE_PROGRAM ccache)
+if(CCACHE_PROGRAM)
+    set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
+endif()
