@@ -13,16 +13,7 @@ MessageBox::MessageBox(const SkinPictures &skin, QWidget *parent)
 {
     setClientSize(kWidth, kHeight);
 
-    m_message = new QLabel(body());
-    m_message->setObjectName(u"Label_xianshi_xiaoxi"_s);
-    QFont font(u"宋体"_s);
-    font.setPixelSize(14);
-    m_message->setFont(font);
-    m_message->setAlignment(Qt::AlignCenter);
-    m_message->setWordWrap(true);
-    QPalette palette = m_message->palette();
-    palette.setColor(QPalette::WindowText, QColor(242, 232, 212));
-    m_message->setPalette(palette);
+    m_message = skinnedMessageLabel(body(), 14);
 
     m_ok = new QPushButton(u"确定"_s, body());
     m_ok->setObjectName(u"Button_queding"_s);

@@ -1,16 +1,15 @@
 #include "ui/skinned_dialog.h"
 
 #include "ui/title_button_label.h"
+#include "ui/window_dragger.h"
 
 #include <algorithm>
 
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLinearGradient>
-#include <QMouseEvent>
 #include <QPainter>
 #include <QScreen>
-#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -68,6 +67,21 @@ QString skinnedButtonStyle()
            " background: rgb(48, 39, 29); }"_s;
 }
 
+QLabel *skinnedMessageLabel(QWidget *parent, int pixelSize)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(u"Label_xianshi_xiaoxi"_s);
+    QFont font(u"宋体"_s);
+    font.setPixelSize(pixelSize);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignCenter);
+    label->setWordWrap(true);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, QColor(242, 232, 212));
+    label->setPalette(palette);
+    return label;
+}
+
 SkinnedDialog::SkinnedDialog(const QString &objectName, const QString &caption, const SkinPictures &skin,
                              QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
@@ -101,8 +115,9 @@ SkinnedDialog::SkinnedDialog(const QString &objectName, const QString &caption, 
     m_close->setObjectName(u"Label_guanbi"_s);
     connect(m_close, &TitleButtonLabel::clicked, this, [this] { closeLabelClicked(); });
 
-    m_left->installEventFilter(this);
-    m_middle->installEventFilter(this);
+    auto *dragger = new WindowDragger(this);
+    dragger->addHandle(m_left);
+    dragger->addHandle(m_middle);
 
     QPalette windowPalette = palette();
     windowPalette.setColor(QPalette::Window, QColor(29, 24, 18));
@@ -180,45 +195,6 @@ void SkinnedDialog::changeEvent(QEvent *event)
         m_caption->adjustSize();
     }
     QDialog::changeEvent(event);
-}
-
-bool SkinnedDialog::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_left && watched != m_middle)
-        return QDialog::eventFilter(watched, event);
-
-    switch (event->type()) {
-    case QEvent::MouseButtonPress: {
-        auto *mouse = static_cast<QMouseEvent *>(event);
-        if (mouse->button() != Qt::LeftButton)
-            break;
-        // The window manager's own move feels native and handles screen edges; only
-        // where it is missing do we follow the pointer ourselves.
-        QWindow *handle = windowHandle();
-        if (handle && handle->startSystemMove())
-            return true;
-        m_dragging = true;
-        m_dragStartGlobal = mouse->globalPosition().toPoint();
-        m_dragStartPos = pos();
-        return true;
-    }
-    case QEvent::MouseMove:
-        if (m_dragging) {
-            auto *mouse = static_cast<QMouseEvent *>(event);
-            move(m_dragStartPos + mouse->globalPosition().toPoint() - m_dragStartGlobal);
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        if (m_dragging && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-            m_dragging = false;
-            return true;
-        }
-        break;
-    default:
-        break;
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace velumo::ui

@@ -3,7 +3,6 @@
 #include "ui/skin_pictures.h"
 
 #include <QDialog>
-#include <QPoint>
 
 class QLabel;
 
@@ -14,6 +13,9 @@ class TitleButtonLabel;
 // Style sheet for push buttons on skinned windows: dark bronze gradient, gold border,
 // white 宋体 text, brighter on hover, sunken when pressed.
 QString skinnedButtonStyle();
+
+// A centred, word-wrapped message label in light 宋体 of `pixelSize`, for dialog bodies.
+QLabel *skinnedMessageLabel(QWidget *parent, int pixelSize);
 
 // A borderless dialog drawing its own title bar from the skin pictures: left end, stretched
 // middle, right end with the close mark, the caption at (10, 10), and a bottom strip
@@ -42,7 +44,6 @@ protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void changeEvent(QEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void applyChrome();
@@ -56,11 +57,6 @@ private:
     QWidget *m_body = nullptr;
     QLabel *m_caption = nullptr;
     TitleButtonLabel *m_close = nullptr;
-
-    // Manual drag, for platforms that cannot move a window on their own.
-    bool m_dragging = false;
-    QPoint m_dragStartGlobal;
-    QPoint m_dragStartPos;
 };
 
 } // namespace velumo::ui

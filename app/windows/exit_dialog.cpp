@@ -14,16 +14,7 @@ ExitDialog::ExitDialog(const ui::SkinPictures &skin, QWidget *parent)
 {
     setClientSize(696, 240);
 
-    m_message = new QLabel(body());
-    m_message->setObjectName(u"Label_xianshi_xiaoxi"_s);
-    QFont font(u"宋体"_s);
-    font.setPixelSize(16);
-    m_message->setFont(font);
-    m_message->setAlignment(Qt::AlignCenter);
-    m_message->setWordWrap(true);
-    QPalette palette = m_message->palette();
-    palette.setColor(QPalette::WindowText, QColor(242, 232, 212));
-    m_message->setPalette(palette);
+    m_message = ui::skinnedMessageLabel(body(), 16);
 
     auto *ok = new QPushButton(u"确定"_s, body());
     ok->setObjectName(u"Button_queding"_s);

@@ -2,15 +2,14 @@
 
 #include "ui/app_icon.h"
 #include "ui/title_button_label.h"
+#include "ui/window_dragger.h"
 
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
-#include <QWindow>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -107,8 +106,9 @@ void MainWindow::buildTitleBar()
     m_close->setPictures(m_skin.Image_you1, m_skin.Image_you2, m_skin.Image_you3);
     connect(m_close, &ui::TitleButtonLabel::clicked, this, &MainWindow::exitRequested);
 
-    m_left->installEventFilter(this);
-    m_middle->installEventFilter(this);
+    auto *dragger = new ui::WindowDragger(this);
+    dragger->addHandle(m_left);
+    dragger->addHandle(m_middle);
 }
 
 void MainWindow::buildMediaPanels()
@@ -175,37 +175,6 @@ void MainWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     layoutFrame();
-}
-
-bool MainWindow::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != m_left && watched != m_middle)
-        return QWidget::eventFilter(watched, event);
-    auto *mouse = dynamic_cast<QMouseEvent *>(event);
-    if (mouse == nullptr)
-        return QWidget::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-        if (mouse->button() != Qt::LeftButton)
-            break;
-        if (windowHandle() != nullptr && windowHandle()->startSystemMove())
-            return true;
-        m_dragging = true;
-        m_dragOffset = mouse->globalPosition().toPoint() - pos();
-        return true;
-    case QEvent::MouseMove:
-        if (m_dragging) {
-            move(mouse->globalPosition().toPoint() - m_dragOffset);
-            return true;
-        }
-        break;
-    case QEvent::MouseButtonRelease:
-        m_dragging = false;
-        break;
-    default:
-        break;
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 } // namespace velumo

@@ -2,7 +2,6 @@
 
 #include "ui/skin_pictures.h"
 
-#include <QPoint>
 #include <QWidget>
 
 #include <functional>
@@ -44,7 +43,6 @@ signals:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void buildTitleBar();
@@ -64,9 +62,6 @@ private:
 
     QTimer *m_startupCheck = nullptr;
     QTimer *m_exitCleanUp = nullptr;
-
-    bool m_dragging = false;
-    QPoint m_dragOffset;
 };
 
 } // namespace velumo
