@@ -1,0 +1,44 @@
+#pragma once
+
+#include "players/swf/model.h"
+#include "players/swf/runtime/avm1_value.h"
+
+#include <cstddef>
+
+namespace velumo::swf {
+
+class ActionHost;
+struct Instance;
+
+struct ActionLimits
+{
+    std::size_t maxActions = 100000;
+    std::size_t maxStack = 10000;
+    std::size_t maxString = 1 << 20;
+    int maxLoads = 64;
+};
+
+// Runs one block of frame actions: the action-script subset template movies use (push and
+// pop, constants, variables with paths, string and number arithmetic, jumps, fscommand,
+// loadMovie, play, stop, goto, setTarget). An unknown action ends the block, since its
+// stack effect cannot be guessed; budgets bound hostile blocks.
+class ActionInterpreter
+{
+public:
+    using Limits = ActionLimits;
+
+    explicit ActionInterpreter(ActionHost &host, Limits limits = Limits());
+
+    void run(Instance &clip, const ActionBlock &block);
+
+    // Reading and writing variables by path, as scripts and the host do: "x", "_root.x",
+    // "/a/b:x", "_level0:x", "a.b.x".
+    Value getVariable(Instance &scope, const std::string &path);
+    void setVariable(Instance &scope, const std::string &path, const Value &value);
+
+private:
+    ActionHost &m_host;
+    Limits m_limits;
+};
+
+} // namespace velumo::swf
