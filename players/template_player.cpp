@@ -1,6 +1,6 @@
 #include "players/template_player.h"
 
-#include "app/base/failure.h"
+#include "players/swf_template_player.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -8,16 +8,15 @@ namespace velumo {
 
 TemplatePlayerFactory defaultTemplatePlayerFactory()
 {
-    // No template player is built into this version yet.
-    return [](const QString &) -> std::unique_ptr<TemplatePlayer> {
-        throw Failure(u"本软件的模板播放组件不可用"_s);
+    return [](const TemplatePlayerSetup &setup) -> std::unique_ptr<TemplatePlayer> {
+        return std::make_unique<SwfTemplatePlayer>(setup.rootFolder);
     };
 }
 
-bool probeTemplatePlayer(const TemplatePlayerFactory &factory, const QString &moviePath)
+bool probeTemplatePlayer(const TemplatePlayerFactory &factory, const QString &rootFolder, const QString &moviePath)
 {
     try {
-        std::unique_ptr<TemplatePlayer> player = factory(u"ShockwaveFlash_34"_s);
+        std::unique_ptr<TemplatePlayer> player = factory({u"ShockwaveFlash_34"_s, rootFolder});
         if (!player)
             return false;
         player->setMovie(moviePath);

@@ -6,6 +6,7 @@
 #include "app/windows/plugin_dialog.h"
 #include "app/workspace/single_instance.h"
 #include "app/workspace/working_tree.h"
+#include "templates/template_catalogue.h"
 #include "ui/message_box.h"
 
 #include <QTimer>
@@ -35,6 +36,20 @@ std::optional<int> Application::start()
     m_mainWindow->centreOnScreen();
     m_mainWindow->show();
 
+    // A library that is not ours ends the program before anything else happens; one that is
+    // incomplete or damaged is reported once the windows exist, and the program goes on with
+    // the templates it could read.
+    std::optional<QString> libraryProblem;
+    try {
+        buildTemplateCatalogue(m_setup.program, m_model.form1);
+    } catch (const TemplateMarkerMissing &) {
+        return 0;
+    } catch (const Failure &failure) {
+        libraryProblem = failure.message();
+        classifyTemplates(m_model.form1);
+        countTemplateSlots(m_model.form1);
+    }
+
     std::optional<QString> workspaceProblem;
     try {
         working_tree::prepare(m_setup.program);
@@ -50,6 +65,8 @@ std::optional<int> Application::start()
         m_windows.Form8->showMessage(*workspaceProblem);
         return kExitWorkspaceUnusable;
     }
+    if (libraryProblem)
+        m_windows.Form8->showMessage(*libraryProblem);
 
     connect(m_mainWindow.get(), &MainWindow::exitRequested, this, &Application::requestExit);
     connect(m_mainWindow->startupCheckTimer(), &QTimer::timeout, this, &Application::startupCheck);
@@ -66,7 +83,7 @@ std::optional<int> Application::start()
 void Application::startupCheck()
 {
     const QString probeMovie = m_setup.program.resolve(u"cj\\cj.swf"_s);
-    if (!probeTemplatePlayer(m_setup.playerFactory, probeMovie))
+    if (!probeTemplatePlayer(m_setup.playerFactory, m_setup.program.path(), probeMovie))
         m_windows.Form65->exec();
 }
 

@@ -1,9 +1,12 @@
 #include "app/windows/application.h"
 
+#include "app/base/failure.h"
+
 #include "app/windows/exit_dialog.h"
 #include "app/windows/main_window.h"
 #include "app/windows/plugin_dialog.h"
 #include "app/workspace/working_tree.h"
+#include "templates/template_package.h"
 #include "tests/app/modal_helper.h"
 #include "tests/support/temp_tree.h"
 #include "ui/message_box.h"
@@ -23,15 +26,17 @@ using velumo::test::whenShown;
 
 namespace {
 
-class AcceptingPlayer : public TemplatePlayer
-{
-public:
-    void setMovie(const QString &) override {}
-};
-
 TemplatePlayerFactory workingPlayer()
 {
-    return [](const QString &) { return std::make_unique<AcceptingPlayer>(); };
+    return defaultTemplatePlayerFactory();
+}
+
+// As on a system where no template player can be created.
+TemplatePlayerFactory missingPlayer()
+{
+    return [](const TemplatePlayerSetup &) -> std::unique_ptr<TemplatePlayer> {
+        throw Failure(u"no player"_s);
+    };
 }
 
 // Receives the web pages the program asks the desktop to open.
@@ -55,6 +60,14 @@ protected:
             [this](int code) { endedWith.push_back(code); },
             lockFolder.path(),
         });
+    }
+
+    // One template of the library: a portrait single-photo template.
+    void installTemplate(const QString &name)
+    {
+        program.writeFile(u"smxcwjj/wj_0_or_2/wjj_02/"_s + name,
+                          wrapPackage("[l_x_w_j_s_y]\nl_x_w_j_s_y=s_y_l_x\n[1]\nxpsl=1\nszhz=|shu|\nmbdx=100\n"));
+        program.writeFile(u"smxcwjj/wj_0_or_2/wjj_01/"_s + name, wrapPackage("FWS"));
     }
 
     // Lets the start-up check run.
@@ -149,7 +162,7 @@ TEST_F(ApplicationTest, WorkingPlayerBringsUpNoPluginWindowEvenWithoutTheProbeMo
 
 TEST_F(ApplicationTest, MissingPlayerShowsPluginWindowAndTheProgramGoesOn)
 {
-    auto app = makeApp(defaultTemplatePlayerFactory());
+    auto app = makeApp(missingPlayer());
     ASSERT_FALSE(app->start().has_value());
     PluginDialog *plugin = app->windows().Form65;
     bool shownModal = false;
@@ -169,7 +182,7 @@ TEST_F(ApplicationTest, PluginWindowOpensTheShippedHelpPageAndTellsToQuitFirst)
 {
     UrlCatcher catcher;
     QDesktopServices::setUrlHandler(u"file"_s, &catcher, "open");
-    auto app = makeApp(defaultTemplatePlayerFactory());
+    auto app = makeApp(missingPlayer());
     ASSERT_FALSE(app->start().has_value());
     PluginDialog *plugin = app->windows().Form65;
     ui::MessageBox *box = app->windows().Form8;
@@ -220,8 +233,7 @@ TEST_F(ApplicationTest, CancellingTheExitChangesNothing)
 
 TEST_F(ApplicationTest, ConfirmedExitCleansTheTreeThenEndsWithCodeZero)
 {
-    program.writeFile(u"smxcwjj/wj_0_or_2/wjj_01/wj_01_1.rar"_s);
-    program.writeFile(u"smxcwjj/wj_0_or_2/wjj_02/wj_02_1.rar"_s);
+    installTemplate(u"wj_1.rar"_s);
     auto app = makeApp(workingPlayer());
     ASSERT_FALSE(app->start().has_value());
     settle();
@@ -238,8 +250,8 @@ TEST_F(ApplicationTest, ConfirmedExitCleansTheTreeThenEndsWithCodeZero)
     for (const QString &folder : working_tree::removedAtExit())
         EXPECT_FALSE(program.exists(folder)) << folder.toStdString();
     EXPECT_FALSE(program.exists(u"smxcwjj/tp_load/tp_load_1.jpg"_s));
-    EXPECT_TRUE(program.exists(u"smxcwjj/wj_0_or_2/wjj_01/wj_01_1.rar"_s));
-    EXPECT_TRUE(program.exists(u"smxcwjj/wj_0_or_2/wjj_02/wj_02_1.rar"_s));
+    EXPECT_TRUE(program.exists(u"smxcwjj/wj_0_or_2/wjj_01/wj_1.rar"_s));
+    EXPECT_TRUE(program.exists(u"smxcwjj/wj_0_or_2/wjj_02/wj_1.rar"_s));
 }
 
 TEST_F(ApplicationTest, SystemCloseEndsWithCodeZeroWithoutCleaning)
@@ -260,31 +272,44 @@ TEST_F(ApplicationTest, UnusableProgramFolderIsReportedAndEndsCleanly)
     program.writeFile(u"smxcwjj"_s, "a file where the working tree belongs");
     auto app = makeApp(workingPlayer());
     QString told;
-    bool answered = false;
-    // Form8 does not exist before start(); wait for it to appear among the top-level windows.
-    auto *poll = new QTimer;
-    poll->setInterval(5);
-    QObject::connect(poll, &QTimer::timeout, [&, poll] {
-        for (QWidget *w : QApplication::topLevelWidgets()) {
-            auto *box = qobject_cast<ui::MessageBox *>(w);
-            if (box != nullptr && box->isVisible()) {
-                told = box->message();
-                answered = true;
-                poll->stop();
-                poll->deleteLater();
-                click(box, u"Button_queding"_s);
-                return;
-            }
-        }
-    });
-    poll->start();
+    velumo::test::answerNextMessageBox(&told);
 
     const std::optional<int> code = app->start();
 
-    ASSERT_TRUE(answered);
     EXPECT_TRUE(told.contains(u"无法创建工作文件夹"_s)) << told.toStdString();
     ASSERT_TRUE(code.has_value());
     EXPECT_NE(*code, 0);
+}
+
+TEST_F(ApplicationTest, StartUpReadsTheTemplateLibrary)
+{
+    installTemplate(u"a.rar"_s);
+    auto app = makeApp(workingPlayer());
+    ASSERT_FALSE(app->start().has_value());
+    EXPECT_EQ(app->model().form1.ListView_mobancanshu.rowCount(), 1);
+    EXPECT_EQ(app->model().form1.ListView_shuzhaopian.rowCount(), 1);
+}
+
+TEST_F(ApplicationTest, ForeignLibraryEndsStartUpSilently)
+{
+    program.writeFile(u"smxcwjj/wj_0_or_2/wjj_02/a.rar"_s, wrapPackage("[1]\nxpsl=1\n"));
+    program.writeFile(u"smxcwjj/wj_0_or_2/wjj_01/a.rar"_s, wrapPackage("FWS"));
+    auto app = makeApp(workingPlayer());
+    EXPECT_EQ(app->start(), std::optional<int>(0));
+    EXPECT_EQ(app->windows().Form8, nullptr) << "no message";
+}
+
+TEST_F(ApplicationTest, IncompleteLibraryIsReportedAndTheProgramGoesOn)
+{
+    program.writeFile(u"smxcwjj/wj_0_or_2/wjj_02/a.rar"_s, wrapPackage("[l_x_w_j_s_y]\nl_x_w_j_s_y=s_y_l_x\n"));
+    auto app = makeApp(workingPlayer());
+    QString told;
+    velumo::test::answerNextMessageBox(&told);
+
+    EXPECT_FALSE(app->start().has_value());
+    EXPECT_TRUE(told.contains(u"wjj_01"_s)) << told.toStdString();
+    EXPECT_EQ(app->model().form1.ListView_mobancanshu.rowCount(), 0);
+    EXPECT_TRUE(app->windows().Form1->isVisible());
 }
 
 TEST_F(ApplicationTest, SecondCopyEndsAtOnceWithoutWindowsOrTouchingTheTree)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "ui/message_box.h"
+
+#include <QApplication>
 #include <QTimer>
 #include <QWidget>
 
@@ -20,6 +23,26 @@ inline void whenShown(QWidget *window, std::function<void()> act)
         poll->stop();
         poll->deleteLater();
         act();
+    });
+    poll->start();
+}
+
+// Answers the next message box that becomes visible (it may not exist yet), keeping its text.
+inline void answerNextMessageBox(QString *told)
+{
+    auto *poll = new QTimer;
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [poll, told] {
+        for (QWidget *w : QApplication::topLevelWidgets()) {
+            auto *box = qobject_cast<ui::MessageBox *>(w);
+            if (box != nullptr && box->isVisible()) {
+                *told = box->message();
+                poll->stop();
+                poll->deleteLater();
+                box->accept();
+                return;
+            }
+        }
     });
     poll->start();
 }
