@@ -162,6 +162,8 @@ TEST(Actions, BadBlocksEndWithoutHarm)
         {"endless loop", ActionBytes().record(0x99, {0xFB, 0xFF}).end()},
         {"jump out of the block", ActionBytes().record(0x99, {0x00, 0x40}).end()},
         {"pop from an empty stack", ActionBytes().op(0x17).op(0x1D).op(0x1C).op(0x21).end()},
+        {"frame number beyond any integer",
+         ActionBytes().record(0x96, {6, 0x00, 0x00, 0xF0, 0x7F, 0x00, 0x00, 0x00, 0x00}).record(0x9F, {0}).end()},
     };
     for (const auto &c : cases) {
         ScriptedMovie m(c.actions);

@@ -509,8 +509,9 @@ void ActionInterpreter::run(Instance &clip, const ActionBlock &block)
             const Value frame = pop();
             if (current) {
                 const double n = frame.toNumber();
+                // Scripts count frames from 1 here; any number, however large, is a frame past the end.
                 if (!std::isnan(n))
-                    m_host.gotoFrame(*current, int(n) - 1); // scripts count frames from 1 here
+                    m_host.gotoFrame(*current, int(std::clamp(n, -1.0, 1.0e6)) - 1);
                 else
                     m_host.gotoLabel(*current, frame.toString(version));
                 current->playing = (flags & 1) != 0;
