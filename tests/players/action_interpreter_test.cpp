@@ -174,6 +174,34 @@ TEST(Actions, BadBlocksEndWithoutHarm)
     EXPECT_FALSE(loop.runtime->takeWarnings().empty()) << "the loop is reported";
 }
 
+TEST(Actions, TextGrowingInALoopIsStopped)
+{
+    // x = "ab"; then forever: keep a copy of x on the stack, x = x + x.
+    const Bytes setup = ActionBytes().setVariable("x", "ab").end();
+    Bytes loop = ActionBytes()
+                     .pushStrings({"x"})
+                     .op(0x1C)
+                     .pushStrings({"x", "x"})
+                     .op(0x1C)
+                     .pushStrings({"x"})
+                     .op(0x1C)
+                     .op(0x21)
+                     .op(0x1D)
+                     .end();
+    loop.pop_back(); // no End inside the loop
+    const int back = -int(loop.size() + 5);
+    Bytes actions(setup.begin(), setup.end() - 1);
+    actions.insert(actions.end(), loop.begin(), loop.end());
+    const Bytes jump = ActionBytes().record(0x99, {std::uint8_t(back & 0xFF), std::uint8_t((back >> 8) & 0xFF)}).end();
+    actions.insert(actions.end(), jump.begin(), jump.end());
+
+    ScriptedMovie m(actions);
+    const auto warnings = m.runtime->takeWarnings();
+    ASSERT_FALSE(warnings.empty());
+    EXPECT_NE(warnings.front().find("too much text"), std::string::npos) << warnings.front();
+    EXPECT_LE(m.runtime->variable("x").size(), std::size_t(1) << 20);
+}
+
 TEST(Actions, FramesThatSendEachOtherBackAndForthAreStopped)
 {
     auto movie = test::emptyMovie(3);

@@ -194,6 +194,11 @@ void ActionInterpreter::run(Instance &clip, const ActionBlock &block)
             m_host.warn("action stack limit reached");
             return false;
         }
+        m_textBytes += v.textSize();
+        if (m_textBytes > m_limits.maxTextBytes) {
+            m_host.warn("actions made too much text: block ended");
+            return false;
+        }
         stack.push_back(std::move(v));
         return true;
     };

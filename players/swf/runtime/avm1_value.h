@@ -34,6 +34,8 @@ public:
 
     bool isUndefined() const { return std::holds_alternative<Undefined>(m_value); }
     bool isString() const { return std::holds_alternative<std::string>(m_value); }
+    // Bytes of text this value holds (strings only).
+    std::size_t textSize() const { return isString() ? std::get<std::string>(m_value).size() : 0; }
     bool isClip() const { return std::holds_alternative<ClipRef>(m_value); }
     const std::string &clipPath() const { return std::get<ClipRef>(m_value).path; }
 

@@ -85,12 +85,14 @@ MovieRuntime::~MovieRuntime() = default;
 
 void MovieRuntime::start()
 {
+    m_interpreter.resetBudget();
     seek(root(), 0, true);
     runQueuedActions();
 }
 
 void MovieRuntime::gotoRootFrame(int frame)
 {
+    m_interpreter.resetBudget();
     seek(root(), frame, true);
     runQueuedActions();
 }
