@@ -181,16 +181,16 @@ TEST(TagWriterTest, ShortHeaderBelow63BytesLongFromThere)
         std::size_t length;
         const char *header;
     } cases[] = {
-        {TagCode::ShowFrame, 0, "40 00"},
-        {TagCode::End, 0, "00 00"},
-        {TagCode::SetBackgroundColor, 3, "43 02"},
-        {TagCode::DoAction, 62, "3e 03"},
-        {TagCode::DoAction, 63, "3f 03 3f 00 00 00"},
-        {TagCode::DoAction, 70000, "3f 03 70 11 01 00"},
+        {tag::ShowFrame, 0, "40 00"},
+        {tag::End, 0, "00 00"},
+        {tag::SetBackgroundColor, 3, "43 02"},
+        {tag::DoAction, 62, "3e 03"},
+        {tag::DoAction, 63, "3f 03 3f 00 00 00"},
+        {tag::DoAction, 70000, "3f 03 70 11 01 00"},
         // Bitmap definitions always take the long form.
-        {TagCode::DefineBitsLossless2, 10, "3f 09 0a 00 00 00"},
-        {TagCode::DefineBitsJpeg2, 6, "7f 05 06 00 00 00"},
-        {TagCode::DefineBitsJpeg3, 6, "ff 08 06 00 00 00"},
+        {tag::DefineBitsLossless2, 10, "3f 09 0a 00 00 00"},
+        {tag::DefineBitsJpeg2, 6, "7f 05 06 00 00 00"},
+        {tag::DefineBitsJpeg3, 6, "ff 08 06 00 00 00"},
     };
     for (const auto &c : cases) {
         SCOPED_TRACE(static_cast<int>(c.code));

@@ -19,13 +19,13 @@ TagCode shapeTagCode(ShapeTag tag)
 {
     switch (shapeVersion(tag)) {
     case 1:
-        return TagCode::DefineShape;
+        return tag::DefineShape;
     case 2:
-        return TagCode::DefineShape2;
+        return tag::DefineShape2;
     case 3:
-        return TagCode::DefineShape3;
+        return tag::DefineShape3;
     default:
-        return TagCode::DefineShape4;
+        return tag::DefineShape4;
     }
 }
 
@@ -77,7 +77,7 @@ void TimelineWriter::place(const PlaceCommand &command)
         body.string(*command.name);
     if (command.clipDepth)
         body.u16(*command.clipDepth);
-    controlTag(TagCode::PlaceObject2, body.take(), 3);
+    controlTag(tag::PlaceObject2, body.take(), 3);
     if (command.characterId)
         m_highestCharacter = std::max(m_highestCharacter, *command.characterId);
 }
@@ -114,7 +114,7 @@ void TimelineWriter::remove(std::uint16_t depth)
 {
     BitWriter body;
     body.u16(depth);
-    controlTag(TagCode::RemoveObject2, body.take(), 3);
+    controlTag(tag::RemoveObject2, body.take(), 3);
 }
 
 void TimelineWriter::frameLabel(std::string_view name)
@@ -123,7 +123,7 @@ void TimelineWriter::frameLabel(std::string_view name)
         throw WriteError("empty frame label");
     BitWriter body;
     body.string(name);
-    controlTag(TagCode::FrameLabel, body.take(), 3);
+    controlTag(tag::FrameLabel, body.take(), 3);
 }
 
 void TimelineWriter::doAction(const ActionAssembler &actions)
@@ -135,14 +135,14 @@ void TimelineWriter::doAction(std::span<const std::uint8_t> actionRecords)
 {
     if (actionRecords.empty() || actionRecords.back() != 0)
         throw WriteError("action records must end with the End action");
-    controlTag(TagCode::DoAction, actionRecords, 3);
+    controlTag(tag::DoAction, actionRecords, 3);
 }
 
 void TimelineWriter::showFrame()
 {
     if (m_frames == 0xFFFF)
         throw WriteError("more than 65535 frames");
-    m_tags.write(TagCode::ShowFrame);
+    m_tags.write(tag::ShowFrame);
     ++m_frames;
     m_frameOpen = false;
 }
@@ -154,10 +154,10 @@ Bytes TimelineWriter::closedTags(std::uint16_t &frames) const
     if (m_frameOpen || m_frames == 0) {
         if (m_frames == 0xFFFF)
             throw WriteError("more than 65535 frames");
-        tail.write(TagCode::ShowFrame);
+        tail.write(tag::ShowFrame);
         ++frames;
     }
-    tail.write(TagCode::End);
+    tail.write(tag::End);
     Bytes out = m_tags.bytes();
     out.insert(out.end(), tail.bytes().begin(), tail.bytes().end());
     return out;
@@ -217,19 +217,19 @@ std::uint16_t MovieWriter::defineShape(const ShapeBuilder &shape, ShapeTag tag)
 
 std::uint16_t MovieWriter::defineBitmapJpeg(const QByteArray &jpegFile)
 {
-    return definition(TagCode::DefineBitsJpeg2, jpeg2Body(nextId(), asBytes(jpegFile)), 2);
+    return definition(tag::DefineBitsJpeg2, jpeg2Body(nextId(), asBytes(jpegFile)), 2);
 }
 
 std::uint16_t MovieWriter::defineBitmapJpeg(const QImage &image, int quality)
 {
     const JpegTagBody jpeg = jpegBody(nextId(), image, quality);
-    return jpeg.withAlpha ? definition(TagCode::DefineBitsJpeg3, jpeg.body, 3)
-                          : definition(TagCode::DefineBitsJpeg2, jpeg.body, 2);
+    return jpeg.withAlpha ? definition(tag::DefineBitsJpeg3, jpeg.body, 3)
+                          : definition(tag::DefineBitsJpeg2, jpeg.body, 2);
 }
 
 std::uint16_t MovieWriter::defineBitmapLossless(const QImage &image)
 {
-    return definition(TagCode::DefineBitsLossless2, lossless2Body(nextId(), image), 3);
+    return definition(tag::DefineBitsLossless2, lossless2Body(nextId(), image), 3);
 }
 
 std::uint16_t MovieWriter::defineSprite(const SpriteWriter &sprite)
@@ -244,7 +244,7 @@ std::uint16_t MovieWriter::defineSprite(const SpriteWriter &sprite)
     body.u16(id);
     body.u16(frames);
     body.append(tags);
-    return definition(TagCode::DefineSprite, body.take(), std::max(3, sprite.m_minimumVersion));
+    return definition(tag::DefineSprite, body.take(), std::max(3, sprite.m_minimumVersion));
 }
 
 Bytes MovieWriter::finish(Compression compression) const
@@ -264,10 +264,10 @@ Bytes MovieWriter::finish(Compression compression) const
     if (m_version >= 8) {
         // AS1/2, no network access: a local file may load local files.
         const std::uint8_t flags[4] = {0, 0, 0, 0};
-        prelude.write(TagCode::FileAttributes, flags);
+        prelude.write(tag::FileAttributes, flags);
     }
     const std::uint8_t background[3] = {m_background.r, m_background.g, m_background.b};
-    prelude.write(TagCode::SetBackgroundColor, background);
+    prelude.write(tag::SetBackgroundColor, background);
 
     BitWriter rest; // everything after the 8-byte file header
     writeRect(rest, m_stage);

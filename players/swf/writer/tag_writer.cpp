@@ -7,10 +7,10 @@ namespace velumo::swf::writer {
 bool alwaysLongHeader(TagCode code)
 {
     switch (code) {
-    case TagCode::DefineBitsLossless:
-    case TagCode::DefineBitsJpeg2:
-    case TagCode::DefineBitsJpeg3:
-    case TagCode::DefineBitsLossless2:
+    case tag::DefineBitsLossless:
+    case tag::DefineBitsJpeg2:
+    case tag::DefineBitsJpeg3:
+    case tag::DefineBitsLossless2:
         return true;
     default:
         return false;
@@ -19,7 +19,7 @@ bool alwaysLongHeader(TagCode code)
 
 void TagWriter::write(TagCode code, std::span<const std::uint8_t> body)
 {
-    const auto raw = static_cast<std::uint16_t>(code);
+    const auto raw = code;
     if (body.size() > 0xFFFFFFFFu)
         throw WriteError("tag " + std::to_string(raw) + " is longer than 4 GiB");
     BitWriter header;
