@@ -44,7 +44,8 @@ TEST(ByteReader, ReadsPastTheEndFailWithTheAbsoluteOffset)
     EXPECT_NE(formatErrorOf([&] { in.take(2); }), "");
     EXPECT_EQ(in.u8(), 3); // failed reads consume nothing
 
-    ByteReader noNul(Bytes{'a', 'b'});
+    const Bytes unterminated{'a', 'b'};
+    ByteReader noNul(unterminated); // the reader only views its bytes: they must outlive it
     EXPECT_NE(formatErrorOf([&] { noNul.string(); }).find("NUL"), std::string::npos);
 }
 
