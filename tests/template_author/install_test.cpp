@@ -105,9 +105,9 @@ TEST_F(Install, PackagesHoldTwentyThreeLayers)
 TEST_F(Install, CatalogueSortsTheLibraryByOrientation)
 {
     int landscape = 0, portrait = 0, either = 0, mixed = 0;
-    for (const TemplateSpec &spec : templateLibrary()) {
+    for (const TemplateDesign &design : templateLibrary()) {
         std::set<Orientation> kinds;
-        for (const Slot &s : spec.photoSlots)
+        for (const Slot &s : design.photoSlots)
             kinds.insert(s.orientation);
         if (kinds.size() > 1)
             ++mixed;
@@ -125,8 +125,8 @@ TEST_F(Install, CatalogueSortsTheLibraryByOrientation)
     EXPECT_EQ(form1.ListView_shuzhaopian.rowCount(), portrait + either);
     EXPECT_EQ(form1.ListView_gaojimoban.rowCount(), mixed);
     for (int row = 0; row < installed; ++row) {
-        const TemplateSpec &spec = templateLibrary()[std::size_t(row)];
-        EXPECT_EQ(form1.ListView_mobancanshu.cell(row, 10), QString::number(spec.frames));
-        EXPECT_TRUE(form1.ListView_mobancanshu.cell(row, 7).endsWith(QString::fromStdString(spec.file) + u".rar"_s));
+        const TemplateDesign &design = templateLibrary()[std::size_t(row)];
+        EXPECT_EQ(form1.ListView_mobancanshu.cell(row, 10), QString::number(design.frames));
+        EXPECT_TRUE(form1.ListView_mobancanshu.cell(row, 7).endsWith(QString::fromStdString(design.file) + u".rar"_s));
     }
 }

@@ -20,10 +20,10 @@ namespace {
 
 constexpr std::uint16_t kShowFrame = 1;
 
-QString expectedClass(const TemplateSpec &spec)
+QString expectedClass(const TemplateDesign &design)
 {
     std::set<Orientation> kinds;
-    for (const Slot &s : spec.photoSlots)
+    for (const Slot &s : design.photoSlots)
         kinds.insert(s.orientation);
     if (kinds.size() != 1)
         return u"gaojimoban"_s;
@@ -31,12 +31,12 @@ QString expectedClass(const TemplateSpec &spec)
 }
 
 // Every template's movie, composed once for all tests of this file.
-const QByteArray &movieOf(const TemplateSpec &spec)
+const QByteArray &movieOf(const TemplateDesign &design)
 {
     static std::map<std::string, QByteArray> movies;
-    auto it = movies.find(spec.file);
+    auto it = movies.find(design.file);
     if (it == movies.end())
-        it = movies.emplace(spec.file, toByteArray(composeMovie(spec))).first;
+        it = movies.emplace(design.file, toByteArray(composeMovie(design))).first;
     return it->second;
 }
 
@@ -48,7 +48,7 @@ std::string nameOf(const ::testing::TestParamInfo<std::size_t> &info)
 class EveryTemplate : public ::testing::TestWithParam<std::size_t>
 {
 protected:
-    const TemplateSpec &spec() const { return templateLibrary()[GetParam()]; }
+    const TemplateDesign &design() const { return templateLibrary()[GetParam()]; }
 };
 
 } // namespace
@@ -57,12 +57,12 @@ TEST(Library, CoversEveryKindOfPhotoGroup)
 {
     std::map<std::pair<QString, std::size_t>, int> kinds; // (class, slot count) -> templates
     bool fixed = false, fullScreen = false;
-    for (const TemplateSpec &spec : templateLibrary()) {
-        ++kinds[{expectedClass(spec), spec.photoSlots.size()}];
-        for (const Slot &s : spec.photoSlots)
+    for (const TemplateDesign &design : templateLibrary()) {
+        ++kinds[{expectedClass(design), design.photoSlots.size()}];
+        for (const Slot &s : design.photoSlots)
             (s.fullScreen() ? fullScreen : fixed) = true;
-        EXPECT_GE(spec.frames, 75) << spec.file;
-        EXPECT_LE(spec.frames, 200) << spec.file;
+        EXPECT_GE(design.frames, 75) << design.file;
+        EXPECT_LE(design.frames, 200) << design.file;
     }
     const struct
     {
@@ -82,7 +82,7 @@ TEST(Library, CoversEveryKindOfPhotoGroup)
 
 TEST_P(EveryTemplate, ParameterFileDescribesTheMovie)
 {
-    const TemplateSpec &t = spec();
+    const TemplateDesign &t = design();
     const QByteArray text = parameterFile(t);
     ASSERT_TRUE(text.contains("\r\n"));
     const IniFile ini = IniFile::parse(text);
@@ -136,7 +136,7 @@ TEST_P(EveryTemplate, ParameterFileDescribesTheMovie)
 
 TEST_P(EveryTemplate, PlaceholdersLiveFromTheFirstFrameToTheLast)
 {
-    const TemplateSpec &t = spec();
+    const TemplateDesign &t = design();
     const QByteArray &bytes = movieOf(t);
     const swf::Movie movie =
         swf::readMovie(std::span(reinterpret_cast<const std::uint8_t *>(bytes.constData()), std::size_t(bytes.size())));

@@ -68,7 +68,7 @@ protected:
 
     void SetUp() override
     {
-        const TemplateSpec &t = templateLibrary()[GetParam()];
+        const TemplateDesign &t = templateLibrary()[GetParam()];
         tree.writeFile(QString::fromLatin1(kInstance) + u"w_j_1.rar"_s, toByteArray(composeMovie(t)));
         for (std::size_t i = 0; i < t.photoSlots.size(); ++i)
             tree.writeFile(QString::fromLatin1(kInstance) + u"picture_%1.rar"_s.arg(i + 1),
@@ -100,7 +100,7 @@ std::string nameOf(const ::testing::TestParamInfo<std::size_t> &info)
 
 TEST_P(Playback, MeetsTheHostContract)
 {
-    const TemplateSpec &t = templateLibrary()[GetParam()];
+    const TemplateDesign &t = templateLibrary()[GetParam()];
     ASSERT_EQ(player.failure(), QString());
     EXPECT_EQ(player.getVariable(u"l_x_z_f_c"_s), u"l_x_z_f_c_s_y_w_j"_s);
     EXPECT_TRUE(commands.isEmpty()) << "fscommand arrives through the event loop, not inside setMovie";
@@ -119,7 +119,7 @@ TEST_P(Playback, MeetsTheHostContract)
 
 TEST_P(Playback, StartsOnTheScenePictureAndEndsOnThePhotos)
 {
-    const TemplateSpec &t = templateLibrary()[GetParam()];
+    const TemplateDesign &t = templateLibrary()[GetParam()];
     const QImage first = paintFrame(0);
     const int scenePixels = countMatching(first, [](QRgb p) {
         return std::abs(qRed(p) - kScene.red()) <= 6 && std::abs(qGreen(p) - kScene.green()) <= 6

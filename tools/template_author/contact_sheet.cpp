@@ -241,7 +241,7 @@ QImage sampleScene()
     return image;
 }
 
-QImage contactSheet(const TemplateSpec &spec, const std::vector<QImage> &photos, const QImage &scene,
+QImage contactSheet(const TemplateDesign &design, const std::vector<QImage> &photos, const QImage &scene,
                     const std::vector<int> &frames, QSize cell)
 {
     QTemporaryDir work;
@@ -249,10 +249,10 @@ QImage contactSheet(const TemplateSpec &spec, const std::vector<QImage> &photos,
         throw std::runtime_error("no temporary folder");
     const QString root = work.path();
     const QString instance = root + u"/smxcwjj/tp_wjj/tp_wjj/tp_wjj_1/"_s;
-    const swf::writer::Bytes movie = composeMovie(spec);
+    const swf::writer::Bytes movie = composeMovie(design);
     writeBytes(instance + u"w_j_1.rar"_s, QByteArray(reinterpret_cast<const char *>(movie.data()), qsizetype(movie.size())));
-    for (std::size_t i = 0; i < spec.photoSlots.size(); ++i)
-        writeBytes(instance + u"picture_%1.rar"_s.arg(i + 1), jpeg(fitPhoto(photos.at(i), spec.photoSlots[i])));
+    for (std::size_t i = 0; i < design.photoSlots.size(); ++i)
+        writeBytes(instance + u"picture_%1.rar"_s.arg(i + 1), jpeg(fitPhoto(photos.at(i), design.photoSlots[i])));
     writeBytes(root + u"/smxcwjj/tp_wjj/pic/picture_0.rar"_s, jpeg(scene));
 
     SwfTemplatePlayer player(root);
@@ -273,12 +273,12 @@ QImage contactSheet(const TemplateSpec &spec, const std::vector<QImage> &photos,
     p.setPen(QColor(235, 235, 235));
     p.setFont(art::captionFont(24, false, true));
     QString sizes;
-    for (const Slot &s : spec.photoSlots)
+    for (const Slot &s : design.photoSlots)
         sizes += u"%1×%2 %3  "_s.arg(s.width).arg(s.height).arg(orientationWord(s.orientation));
     p.drawText(QRect(gap, 0, sheet.width() - 2 * gap, header), Qt::AlignVCenter | Qt::AlignLeft,
-               u"%1   %2 · %3   %4  %5 帧"_s.arg(QString::fromStdString(spec.file), spec.type,
-                                                 spec.photoSlots.empty() ? u"片尾"_s : categoryOf(spec), sizes)
-                   .arg(spec.frames));
+               u"%1   %2 · %3   %4  %5 帧"_s.arg(QString::fromStdString(design.file), design.type,
+                                                 design.photoSlots.empty() ? u"片尾"_s : categoryOf(design), sizes)
+                   .arg(design.frames));
     p.setFont(art::captionFont(18, false, false));
     const int total = player.totalFrames();
     for (int k = 0; k < count; ++k) {
@@ -294,7 +294,7 @@ QImage contactSheet(const TemplateSpec &spec, const std::vector<QImage> &photos,
         p.drawText(label, Qt::AlignCenter, u"帧 %1"_s.arg(frame));
     }
     for (const QString &warning : player.takeWarnings())
-        std::fprintf(stderr, "%s: %s\n", spec.file.c_str(), qPrintable(warning));
+        std::fprintf(stderr, "%s: %s\n", design.file.c_str(), qPrintable(warning));
     return sheet;
 }
 
@@ -318,17 +318,17 @@ int writeContactSheets(const SheetOptions &options)
     const QImage scene = sampleScene();
     QDir().mkpath(options.outputFolder);
 
-    std::vector<const TemplateSpec *> specs;
-    for (const TemplateSpec &spec : templateLibrary())
-        specs.push_back(&spec);
-    specs.push_back(&closingTemplate());
+    std::vector<const TemplateDesign *> designs;
+    for (const TemplateDesign &design : templateLibrary())
+        designs.push_back(&design);
+    designs.push_back(&closingTemplate());
     int written = 0;
     std::size_t nextLandscape = 0, nextPortrait = 0;
-    for (const TemplateSpec *spec : specs) {
-        if (!options.only.isEmpty() && !options.only.contains(QString::fromStdString(spec->file)))
+    for (const TemplateDesign *design : designs) {
+        if (!options.only.isEmpty() && !options.only.contains(QString::fromStdString(design->file)))
             continue;
         std::vector<QImage> photos;
-        for (const Slot &slot : spec->photoSlots) {
+        for (const Slot &slot : design->photoSlots) {
             if (slot.orientation == Orientation::Portrait)
                 photos.push_back(portraits[nextPortrait++ % portraits.size()]);
             else
@@ -339,10 +339,10 @@ int writeContactSheets(const SheetOptions &options)
             // Evenly spread from the first frame to the last.
             const int n = std::max(1, options.framesPerSheet);
             for (int k = 0; k < n; ++k)
-                frames.push_back(n > 1 ? int(std::lround(double(k) * (spec->frames - 1) / (n - 1))) : 0);
+                frames.push_back(n > 1 ? int(std::lround(double(k) * (design->frames - 1) / (n - 1))) : 0);
         }
-        const QImage sheet = contactSheet(*spec, photos, scene, frames, options.cell);
-        const QString out = QDir(options.outputFolder).filePath(QString::fromStdString(spec->file) + u".png"_s);
+        const QImage sheet = contactSheet(*design, photos, scene, frames, options.cell);
+        const QString out = QDir(options.outputFolder).filePath(QString::fromStdString(design->file) + u".png"_s);
         if (!sheet.save(out, "PNG"))
             throw std::runtime_error("cannot write " + out.toStdString());
         ++written;

@@ -3,7 +3,7 @@
 // Contact sheets: every template played with sample photos, a few frames per template laid
 // out in a labelled grid, so that the library can be judged by eye.
 
-#include "tools/template_author/template_spec.h"
+#include "tools/template_author/template_design.h"
 
 #include <QImage>
 #include <QString>
@@ -40,7 +40,7 @@ int writeContactSheets(const SheetOptions &options);
 
 // One sheet: the template played from a scratch instance folder with `photos` (one per slot,
 // fitted here) and `scene`.
-QImage contactSheet(const TemplateSpec &spec, const std::vector<QImage> &photos, const QImage &scene,
+QImage contactSheet(const TemplateDesign &design, const std::vector<QImage> &photos, const QImage &scene,
                     const std::vector<int> &frames, QSize cell = {480, 270});
 
 } // namespace velumo::author

@@ -46,11 +46,11 @@ int installLibrary(const QString &programFolder)
     emptyFolder(parameters);
     emptyFolder(movies);
 
-    const std::vector<TemplateSpec> &library = templateLibrary();
-    for (const TemplateSpec &spec : library) {
-        const QString name = QString::fromStdString(spec.file) + u".rar"_s;
-        writeFile(parameters + u"/"_s + name, wrapPackage(parameterFile(spec)));
-        writeFile(movies + u"/"_s + name, wrapPackage(toByteArray(composeMovie(spec))));
+    const std::vector<TemplateDesign> &library = templateLibrary();
+    for (const TemplateDesign &design : library) {
+        const QString name = QString::fromStdString(design.file) + u".rar"_s;
+        writeFile(parameters + u"/"_s + name, wrapPackage(parameterFile(design)));
+        writeFile(movies + u"/"_s + name, wrapPackage(toByteArray(composeMovie(design))));
     }
     writeFile(program.filePath(QString::fromLatin1(kClosingPackage)),
               wrapPackage(toByteArray(composeMovie(closingTemplate()))));

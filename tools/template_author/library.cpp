@@ -8,14 +8,14 @@
 
 namespace velumo::author {
 
-const std::vector<TemplateSpec> &templateLibrary()
+const std::vector<TemplateDesign> &templateLibrary()
 {
-    static const std::vector<TemplateSpec> library = [] {
-        std::vector<TemplateSpec> all;
+    static const std::vector<TemplateDesign> library = [] {
+        std::vector<TemplateDesign> all;
         for (auto part : {parts::landscapeSingles, parts::portraitSingles, parts::eitherSingles, parts::landscapeGroups,
                           parts::portraitGroups, parts::mixedGroups}) {
-            for (TemplateSpec &spec : part())
-                all.push_back(std::move(spec));
+            for (TemplateDesign &design : part())
+                all.push_back(std::move(design));
         }
         for (std::size_t i = 0; i < all.size(); ++i) {
             all[i].file = QString::asprintf("mb_%03d", int(i + 1)).toStdString();
@@ -25,12 +25,12 @@ const std::vector<TemplateSpec> &templateLibrary()
     return library;
 }
 
-const TemplateSpec &closingTemplate()
+const TemplateDesign &closingTemplate()
 {
-    static const TemplateSpec closing = [] {
-        TemplateSpec spec = parts::closing();
-        spec.file = "wj_1";
-        return spec;
+    static const TemplateDesign closing = [] {
+        TemplateDesign design = parts::closing();
+        design.file = "wj_1";
+        return design;
     }();
     return closing;
 }

@@ -7,7 +7,7 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace velumo::author::parts {
 
-TemplateSpec closing()
+TemplateDesign closing()
 {
     return {"", u"片尾"_s, {}, 100, [](Composer &c) {
                 const QColor gold(226, 190, 120);

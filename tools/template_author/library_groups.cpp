@@ -51,7 +51,7 @@ std::uint16_t filmStrip(Composer &c, double length, double height)
 
 // ---------------------------------------------------------------------------- two landscapes
 
-TemplateSpec twoSideBySide()
+TemplateDesign twoSideBySide()
 {
     return {"", u"简约"_s, {{860, 573, H}, {860, 573, H}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::paperBackground(QColor(242, 238, 230), 31));
@@ -66,7 +66,7 @@ TemplateSpec twoSideBySide()
             }};
 }
 
-TemplateSpec twoPolaroids()
+TemplateDesign twoPolaroids()
 {
     return {"", u"怀旧"_s, {{900, 600, H}, {900, 600, H}}, 175, [](Composer &c) {
                 Element &bg = backdrop(c, art::woodBackground(17));
@@ -77,7 +77,7 @@ TemplateSpec twoPolaroids()
             }};
 }
 
-TemplateSpec pictureInPicture()
+TemplateDesign pictureInPicture()
 {
     return {"", u"电影"_s, {{0, 0, H}, {800, 450, H}}, 175, [](Composer &c) {
                 c.scene().zoom(0, 36, 1, 1.05, Ease::InOutSine).visibleDuring(0, 36);
@@ -90,7 +90,7 @@ TemplateSpec pictureInPicture()
             }};
 }
 
-TemplateSpec filmTwo()
+TemplateDesign filmTwo()
 {
     return {"", u"动感"_s, {{800, 533, H}, {800, 533, H}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::silkBackground(art::nightPalette(), 5));
@@ -110,7 +110,7 @@ TemplateSpec filmTwo()
             }};
 }
 
-TemplateSpec diagonalSplit()
+TemplateDesign diagonalSplit()
 {
     return {"", u"时尚"_s, {{0, 0, H}, {0, 0, H}}, 150, [](Composer &c) {
                 c.scene().visibleDuring(0, 48);
@@ -135,7 +135,7 @@ TemplateSpec diagonalSplit()
             }};
 }
 
-TemplateSpec stackedPair()
+TemplateDesign stackedPair()
 {
     return {"", u"浪漫"_s, {{1200, 675, H}, {720, 405, H}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::bokehBackground(art::oceanPalette(), 27));
@@ -151,7 +151,7 @@ TemplateSpec stackedPair()
 
 // -------------------------------------------------------------------- three or four landscapes
 
-TemplateSpec threePrintsRow()
+TemplateDesign threePrintsRow()
 {
     return {"", u"怀旧"_s, {{560, 373, H}, {560, 373, H}, {560, 373, H}}, 175, [](Composer &c) {
                 Element &bg = backdrop(c, art::woodBackground(23));
@@ -162,7 +162,7 @@ TemplateSpec threePrintsRow()
             }};
 }
 
-TemplateSpec magazine()
+TemplateDesign magazine()
 {
     return {"", u"简约"_s, {{1100, 620, H}, {640, 360, H}, {640, 360, H}}, 175, [](Composer &c) {
                 Element &bg = backdrop(c, art::paperBackground(QColor(246, 244, 240), 8));
@@ -186,7 +186,7 @@ TemplateSpec magazine()
             }};
 }
 
-TemplateSpec gridFour()
+TemplateDesign gridFour()
 {
     return {"", u"典雅"_s, {{760, 428, H}, {760, 428, H}, {760, 428, H}, {760, 428, H}}, 200, [](Composer &c) {
                 Element &bg = backdrop(c, art::silkBackground(art::duskPalette(), 41));
@@ -205,7 +205,7 @@ TemplateSpec gridFour()
             }};
 }
 
-TemplateSpec scatteredFour()
+TemplateDesign scatteredFour()
 {
     return {"", u"怀旧"_s, {{560, 373, H}, {560, 373, H}, {560, 373, H}, {560, 373, H}}, 200, [](Composer &c) {
                 Element &bg = backdrop(c, art::woodBackground(29));
@@ -218,7 +218,7 @@ TemplateSpec scatteredFour()
 
 // ----------------------------------------------------------------------------- two portraits
 
-TemplateSpec twoPortraitsRise()
+TemplateDesign twoPortraitsRise()
 {
     return {"", u"浪漫"_s, {{600, 800, V}, {600, 800, V}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::bokehBackground(art::rosePalette(), 51));
@@ -235,7 +235,7 @@ TemplateSpec twoPortraitsRise()
             }};
 }
 
-TemplateSpec twoPortraitPolaroids()
+TemplateDesign twoPortraitPolaroids()
 {
     return {"", u"怀旧"_s, {{520, 693, V}, {520, 693, V}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::woodBackground(41));
@@ -246,7 +246,7 @@ TemplateSpec twoPortraitPolaroids()
             }};
 }
 
-TemplateSpec twoGiltDoors()
+TemplateDesign twoGiltDoors()
 {
     return {"", u"典雅"_s, {{600, 800, V}, {600, 800, V}}, 150, [](Composer &c) {
                 backdrop(c, art::silkBackground(art::goldPalette(), 19));
@@ -260,7 +260,7 @@ TemplateSpec twoGiltDoors()
             }};
 }
 
-TemplateSpec filmTwoPortraits()
+TemplateDesign filmTwoPortraits()
 {
     return {"", u"动感"_s, {{540, 720, V}, {540, 720, V}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::silkBackground(art::oceanPalette(), 25));
@@ -279,7 +279,7 @@ TemplateSpec filmTwoPortraits()
             }};
 }
 
-TemplateSpec splitPortraits()
+TemplateDesign splitPortraits()
 {
     return {"", u"时尚"_s, {{0, 0, V}, {0, 0, V}}, 150, [](Composer &c) {
                 c.scene().visibleDuring(0, 50);
@@ -296,7 +296,7 @@ TemplateSpec splitPortraits()
             }};
 }
 
-TemplateSpec overlappingPortraits()
+TemplateDesign overlappingPortraits()
 {
     return {"", u"清新"_s, {{600, 800, V}, {480, 640, V}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::watercolourBackground(art::oceanPalette(), 35));
@@ -312,7 +312,7 @@ TemplateSpec overlappingPortraits()
 
 // ----------------------------------------------------------------------- three or four portraits
 
-TemplateSpec threePortraitsRise()
+TemplateDesign threePortraitsRise()
 {
     return {"", u"简约"_s, {{500, 667, V}, {500, 667, V}, {500, 667, V}}, 175, [](Composer &c) {
                 Element &bg = backdrop(c, art::paperBackground(QColor(244, 240, 232), 44));
@@ -328,7 +328,7 @@ TemplateSpec threePortraitsRise()
             }};
 }
 
-TemplateSpec portraitFan()
+TemplateDesign portraitFan()
 {
     return {"", u"浪漫"_s, {{440, 587, V}, {440, 587, V}, {440, 587, V}}, 175, [](Composer &c) {
                 Element &bg = backdrop(c, art::bokehBackground(art::duskPalette(), 61));
@@ -348,7 +348,7 @@ TemplateSpec portraitFan()
             }};
 }
 
-TemplateSpec fourPortraitsBlinds()
+TemplateDesign fourPortraitsBlinds()
 {
     return {"", u"时尚"_s, {{400, 533, V}, {400, 533, V}, {400, 533, V}, {400, 533, V}}, 200, [](Composer &c) {
                 c.scene().visibleDuring(0, 40);
@@ -370,7 +370,7 @@ TemplateSpec fourPortraitsBlinds()
             }};
 }
 
-TemplateSpec fourPortraitPrints()
+TemplateDesign fourPortraitPrints()
 {
     return {"", u"怀旧"_s, {{420, 560, V}, {420, 560, V}, {420, 560, V}, {420, 560, V}}, 200, [](Composer &c) {
                 Element &bg = backdrop(c, art::woodBackground(53));
@@ -383,7 +383,7 @@ TemplateSpec fourPortraitPrints()
 
 // ------------------------------------------------------------------------------------- mixed
 
-TemplateSpec mixedSideBySide()
+TemplateDesign mixedSideBySide()
 {
     return {"", u"简约"_s, {{1000, 667, H}, {540, 720, V}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::paperBackground(QColor(240, 238, 234), 61));
@@ -396,7 +396,7 @@ TemplateSpec mixedSideBySide()
             }};
 }
 
-TemplateSpec mixedGilt()
+TemplateDesign mixedGilt()
 {
     return {"", u"典雅"_s, {{540, 720, V}, {860, 573, H}}, 150, [](Composer &c) {
                 c.scene().visibleDuring(0, 46);
@@ -412,7 +412,7 @@ TemplateSpec mixedGilt()
             }};
 }
 
-TemplateSpec mixedPrints()
+TemplateDesign mixedPrints()
 {
     return {"", u"怀旧"_s, {{800, 533, H}, {480, 640, V}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::woodBackground(67));
@@ -425,21 +425,21 @@ TemplateSpec mixedPrints()
 
 } // namespace
 
-std::vector<TemplateSpec> landscapeGroups()
+std::vector<TemplateDesign> landscapeGroups()
 {
     return {twoSideBySide(), twoPolaroids(),   pictureInPicture(), filmTwo(),
             diagonalSplit(), stackedPair(),    threePrintsRow(),   magazine(),
             gridFour(),      scatteredFour()};
 }
 
-std::vector<TemplateSpec> portraitGroups()
+std::vector<TemplateDesign> portraitGroups()
 {
     return {twoPortraitsRise(),    twoPortraitPolaroids(), twoGiltDoors(),       filmTwoPortraits(),
             splitPortraits(),      overlappingPortraits(), threePortraitsRise(), portraitFan(),
             fourPortraitsBlinds(), fourPortraitPrints()};
 }
 
-std::vector<TemplateSpec> mixedGroups()
+std::vector<TemplateDesign> mixedGroups()
 {
     return {mixedSideBySide(), mixedGilt(), mixedPrints()};
 }

@@ -12,7 +12,7 @@ namespace {
 constexpr Orientation H = Orientation::Landscape;
 
 // Full screen: the scene dissolves into the photo, which settles from a slow push-in.
-TemplateSpec dissolveKenBurns()
+TemplateDesign dissolveKenBurns()
 {
     return {"", u"经典"_s, {{0, 0, H}}, 125, [](Composer &c) {
                 c.scene().zoom(0, 40, 1, 1.06, Ease::InOutSine).visibleDuring(0, 40);
@@ -25,7 +25,7 @@ TemplateSpec dissolveKenBurns()
 }
 
 // A white-bordered photo floats down onto rose-coloured lights.
-TemplateSpec roseFloat()
+TemplateDesign roseFloat()
 {
     return {"", u"浪漫"_s, {{1280, 720, H}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::bokehBackground(art::rosePalette(), 11));
@@ -42,7 +42,7 @@ TemplateSpec roseFloat()
 }
 
 // The scene opens like two doors onto the photo; a light passes over it.
-TemplateSpec doorsOpen()
+TemplateDesign doorsOpen()
 {
     return {"", u"时尚"_s, {{0, 0, H}}, 125, [](Composer &c) {
                 Element &p = c.photo(1);
@@ -53,7 +53,7 @@ TemplateSpec doorsOpen()
 }
 
 // The scene is tossed away like a print; a polaroid slides onto a wooden table.
-TemplateSpec polaroidTable()
+TemplateDesign polaroidTable()
 {
     return {"", u"怀旧"_s, {{1050, 700, H}}, 150, [](Composer &c) {
                 backdrop(c, art::woodBackground(3));
@@ -75,7 +75,7 @@ TemplateSpec polaroidTable()
 }
 
 // A gilded frame on dusk silk, revealed by an opening iris.
-TemplateSpec giltIris()
+TemplateDesign giltIris()
 {
     return {"", u"典雅"_s, {{1200, 675, H}}, 150, [](Composer &c) {
                 c.scene().visibleDuring(0, 50);
@@ -90,7 +90,7 @@ TemplateSpec giltIris()
 }
 
 // Vertical blinds open one after another onto the full-screen photo.
-TemplateSpec blinds()
+TemplateDesign blinds()
 {
     return {"", u"动感"_s, {{0, 0, H}}, 100, [](Composer &c) {
                 c.scene().visibleDuring(0, 36);
@@ -102,7 +102,7 @@ TemplateSpec blinds()
 }
 
 // Fade through black into a slow cinematic pan, framed by wide-screen bars.
-TemplateSpec cinema()
+TemplateDesign cinema()
 {
     return {"", u"电影"_s, {{0, 0, H}}, 150, [](Composer &c) {
                 Element &black = stageColour(c, Qt::black);
@@ -116,7 +116,7 @@ TemplateSpec cinema()
 }
 
 // A wipe with a soft light along its edge brings a framed photo onto watercolour.
-TemplateSpec watercolourWipe()
+TemplateDesign watercolourWipe()
 {
     return {"", u"清新"_s, {{1280, 853, H}}, 125, [](Composer &c) {
                 Element &bg = backdrop(c, art::watercolourBackground(art::forestPalette(), 7));
@@ -133,7 +133,7 @@ TemplateSpec watercolourWipe()
 }
 
 // A heart opens from the middle onto the photo, with drifting lights.
-TemplateSpec heartIris()
+TemplateDesign heartIris()
 {
     return {"", u"梦幻"_s, {{0, 0, H}}, 125, [](Composer &c) {
                 c.scene().visibleDuring(0, 50);
@@ -146,7 +146,7 @@ TemplateSpec heartIris()
 }
 
 // Tiles of the photo light up over a starry night; the photo keeps a soft glow.
-TemplateSpec starryTiles()
+TemplateDesign starryTiles()
 {
     return {"", u"星空"_s, {{1440, 810, H}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::starryBackground(4));
@@ -168,7 +168,7 @@ TemplateSpec starryTiles()
 }
 
 // A clock hand sweeps the photo in.
-TemplateSpec clockSweep()
+TemplateDesign clockSweep()
 {
     return {"", u"光影"_s, {{0, 0, H}}, 100, [](Composer &c) {
                 c.scene().visibleDuring(0, 44);
@@ -185,7 +185,7 @@ TemplateSpec clockSweep()
 }
 
 // The scene turns over like a card and the framed photo turns up on its back.
-TemplateSpec cardFlip()
+TemplateDesign cardFlip()
 {
     return {"", u"翻转"_s, {{1280, 720, H}}, 125, [](Composer &c) {
                 backdrop(c, art::bokehBackground(art::oceanPalette(), 8));
@@ -207,7 +207,7 @@ TemplateSpec cardFlip()
 
 } // namespace
 
-std::vector<TemplateSpec> landscapeSingles()
+std::vector<TemplateDesign> landscapeSingles()
 {
     return {dissolveKenBurns(), roseFloat(),  doorsOpen(),  polaroidTable(), giltIris(),   blinds(),
             cinema(),           watercolourWipe(), heartIris(), starryTiles(), clockSweep(), cardFlip()};

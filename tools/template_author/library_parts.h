@@ -2,18 +2,18 @@
 
 // The library's templates by kind; library.cpp puts them in order and names them.
 
-#include "tools/template_author/template_spec.h"
+#include "tools/template_author/template_design.h"
 
 #include <vector>
 
 namespace velumo::author::parts {
 
-std::vector<TemplateSpec> landscapeSingles();
-std::vector<TemplateSpec> portraitSingles();
-std::vector<TemplateSpec> eitherSingles();
-std::vector<TemplateSpec> landscapeGroups();
-std::vector<TemplateSpec> portraitGroups();
-std::vector<TemplateSpec> mixedGroups();
-TemplateSpec closing();
+std::vector<TemplateDesign> landscapeSingles();
+std::vector<TemplateDesign> portraitSingles();
+std::vector<TemplateDesign> eitherSingles();
+std::vector<TemplateDesign> landscapeGroups();
+std::vector<TemplateDesign> portraitGroups();
+std::vector<TemplateDesign> mixedGroups();
+TemplateDesign closing();
 
 } // namespace velumo::author::parts

@@ -19,7 +19,7 @@ QPointF polaroidCentre(double border)
 }
 
 // Full screen: the portrait rises out of soft warm lights, framed by a fine line.
-TemplateSpec portraitGlow()
+TemplateDesign portraitGlow()
 {
     return {"", u"经典"_s, {{0, 0, V}}, 125, [](Composer &c) {
                 Element &bg = backdrop(c, art::bokehBackground(art::creamPalette(), 3));
@@ -33,7 +33,7 @@ TemplateSpec portraitGlow()
 }
 
 // A polaroid drops onto rose lights and settles with a slight tilt.
-TemplateSpec portraitPolaroidDrop()
+TemplateDesign portraitPolaroidDrop()
 {
     return {"", u"浪漫"_s, {{600, 800, V}}, 150, [](Composer &c) {
                 Element &bg = backdrop(c, art::bokehBackground(art::rosePalette(), 17));
@@ -47,7 +47,7 @@ TemplateSpec portraitPolaroidDrop()
 }
 
 // The scene is thrown aside; a portrait in a dark wooden frame waits on old paper.
-TemplateSpec portraitWoodFrame()
+TemplateDesign portraitWoodFrame()
 {
     return {"", u"怀旧"_s, {{660, 880, V}}, 150, [](Composer &c) {
                 backdrop(c, art::paperBackground(QColor(232, 216, 186), 5));
@@ -60,7 +60,7 @@ TemplateSpec portraitWoodFrame()
 }
 
 // The portrait is drawn down from the top onto watercolour.
-TemplateSpec portraitWatercolour()
+TemplateDesign portraitWatercolour()
 {
     return {"", u"清新"_s, {{720, 960, V}}, 125, [](Composer &c) {
                 Element &bg = backdrop(c, art::watercolourBackground(art::rosePalette(), 12));
@@ -77,7 +77,7 @@ TemplateSpec portraitWatercolour()
 }
 
 // The new page pushes the scene out to the left.
-TemplateSpec portraitPush()
+TemplateDesign portraitPush()
 {
     return {"", u"时尚"_s, {{640, 860, V}}, 125, [](Composer &c) {
                 c.scene().move(0, 30, kStageCentre, {kStageCentre.x() - kStageWidth, kStageCentre.y()}, Ease::InOutCubic);
@@ -98,7 +98,7 @@ TemplateSpec portraitPush()
 }
 
 // Horizontal blinds open onto the framed portrait on ocean silk.
-TemplateSpec portraitBlinds()
+TemplateDesign portraitBlinds()
 {
     return {"", u"动感"_s, {{720, 960, V}}, 100, [](Composer &c) {
                 c.scene().visibleDuring(0, 36);
@@ -111,7 +111,7 @@ TemplateSpec portraitBlinds()
 }
 
 // A star opens onto a night sky holding the full-screen portrait.
-TemplateSpec portraitStar()
+TemplateDesign portraitStar()
 {
     return {"", u"梦幻"_s, {{0, 0, V}}, 125, [](Composer &c) {
                 c.scene().visibleDuring(0, 48);
@@ -129,7 +129,7 @@ TemplateSpec portraitStar()
 }
 
 // The scene lifts like a lid; a glowing portrait waits on a night backdrop.
-TemplateSpec portraitLid()
+TemplateDesign portraitLid()
 {
     return {"", u"电影"_s, {{600, 800, V}}, 125, [](Composer &c) {
                 backdrop(c, art::silkBackground(art::nightPalette(), 31));
@@ -141,7 +141,7 @@ TemplateSpec portraitLid()
 }
 
 // Tiles of a warm paper page turn up one by one around a white-bordered portrait.
-TemplateSpec portraitTiles()
+TemplateDesign portraitTiles()
 {
     return {"", u"温馨"_s, {{660, 880, V}}, 150, [](Composer &c) {
                 c.scene().visibleDuring(0, 44);
@@ -156,7 +156,7 @@ TemplateSpec portraitTiles()
 }
 
 // A diagonal sweep uncovers a gilt-framed portrait; a gleam runs across it.
-TemplateSpec portraitDiagonal()
+TemplateDesign portraitDiagonal()
 {
     return {"", u"典雅"_s, {{720, 960, V}}, 125, [](Composer &c) {
                 c.scene().visibleDuring(0, 42);
@@ -170,7 +170,7 @@ TemplateSpec portraitDiagonal()
 }
 
 // A playful bounce onto a green page, with little stars twinkling around.
-TemplateSpec portraitBounce()
+TemplateDesign portraitBounce()
 {
     return {"", u"童趣"_s, {{600, 800, V}}, 125, [](Composer &c) {
                 Element &bg = backdrop(c, art::watercolourBackground(art::forestPalette(), 29));
@@ -190,7 +190,7 @@ TemplateSpec portraitBounce()
 }
 
 // A square print zooms gently out of paper.
-TemplateSpec squarePrint()
+TemplateDesign squarePrint()
 {
     return {"", u"简约"_s, {{900, 900, E}}, 125, [](Composer &c) {
                 Element &bg = backdrop(c, art::paperBackground(QColor(244, 242, 236), 2));
@@ -202,7 +202,7 @@ TemplateSpec squarePrint()
 }
 
 // A gilt-framed print revealed by a widening circle.
-TemplateSpec framedCircleReveal()
+TemplateDesign framedCircleReveal()
 {
     return {"", u"经典"_s, {{960, 720, E}}, 125, [](Composer &c) {
                 c.scene().visibleDuring(0, 46);
@@ -215,7 +215,7 @@ TemplateSpec framedCircleReveal()
 }
 
 // A round vignette of the photo spins in on rose lights.
-TemplateSpec roundSpin()
+TemplateDesign roundSpin()
 {
     return {"", u"浪漫"_s, {{880, 880, E}}, 125, [](Composer &c) {
                 Element &bg = backdrop(c, art::bokehBackground(art::rosePalette(), 44));
@@ -244,14 +244,14 @@ TemplateSpec roundSpin()
 
 } // namespace
 
-std::vector<TemplateSpec> portraitSingles()
+std::vector<TemplateDesign> portraitSingles()
 {
     return {portraitGlow(),  portraitPolaroidDrop(), portraitWoodFrame(), portraitWatercolour(),
             portraitPush(),  portraitBlinds(),       portraitStar(),      portraitLid(),
             portraitTiles(), portraitDiagonal(),     portraitBounce()};
 }
 
-std::vector<TemplateSpec> eitherSingles()
+std::vector<TemplateDesign> eitherSingles()
 {
     return {squarePrint(), framedCircleReveal(), roundSpin()};
 }

@@ -1,4 +1,4 @@
-#include "tools/template_author/template_spec.h"
+#include "tools/template_author/template_design.h"
 
 #include <QStringList>
 
@@ -28,38 +28,38 @@ QString orientationWord(Orientation o)
     return {};
 }
 
-QString categoryOf(const TemplateSpec &spec)
+QString categoryOf(const TemplateDesign &design)
 {
     static const QString counts[] = {u"单张"_s, u"双张"_s, u"三张"_s, u"四张"_s, u"五张"_s, u"六张"_s};
     bool landscape = false;
     bool portrait = false;
     bool either = false;
-    for (const Slot &s : spec.photoSlots) {
+    for (const Slot &s : design.photoSlots) {
         landscape |= s.orientation == Orientation::Landscape;
         portrait |= s.orientation == Orientation::Portrait;
         either |= s.orientation == Orientation::Either;
     }
     if (int(landscape) + int(portrait) + int(either) > 1)
         return u"横竖混排"_s;
-    const std::size_t n = spec.photoSlots.size();
+    const std::size_t n = design.photoSlots.size();
     const QString count = n >= 1 && n <= 6 ? counts[n - 1] : QString::number(n) + u"张"_s;
     if (either)
         return count + u"横竖通用"_s;
     return count + (portrait ? u"竖照"_s : u"横照"_s);
 }
 
-QByteArray parameterFile(const TemplateSpec &spec)
+QByteArray parameterFile(const TemplateDesign &design)
 {
     QString widths = u"|"_s, heights = u"|"_s, orientations = u"|"_s, names;
-    for (std::size_t i = 0; i < spec.photoSlots.size(); ++i) {
-        const Slot &s = spec.photoSlots[i];
+    for (std::size_t i = 0; i < design.photoSlots.size(); ++i) {
+        const Slot &s = design.photoSlots[i];
         widths += QString::number(s.width) + u"|"_s;
         heights += QString::number(s.height) + u"|"_s;
         orientations += orientationWord(s.orientation) + u"|"_s;
         names += u"picture_%1.rar|"_s.arg(i + 1);
     }
     // One photo is named plainly, several as a slot list.
-    if (spec.photoSlots.size() == 1)
+    if (design.photoSlots.size() == 1)
         names = u"picture_1.rar"_s;
     else
         names = u"|"_s + names;
@@ -67,25 +67,25 @@ QByteArray parameterFile(const TemplateSpec &spec)
         u"[l_x_w_j_s_y]"_s,
         u"l_x_w_j_s_y=s_y_l_x"_s,
         u"[1]"_s,
-        u"mblx="_s + spec.type,
-        u"mbfl="_s + categoryOf(spec),
-        u"xpsl="_s + QString::number(spec.photoSlots.size()),
+        u"mblx="_s + design.type,
+        u"mbfl="_s + categoryOf(design),
+        u"xpsl="_s + QString::number(design.photoSlots.size()),
         u"xpkd="_s + widths,
         u"xpgd="_s + heights,
         u"szhz="_s + orientations,
         u"xpjpgmc="_s + names,
-        u"mbdx="_s + QString::number(spec.frames),
+        u"mbdx="_s + QString::number(design.frames),
     };
     return (lines.join(u"\r\n"_s) + u"\r\n"_s).toUtf8();
 }
 
-swf::writer::Bytes composeMovie(const TemplateSpec &spec)
+swf::writer::Bytes composeMovie(const TemplateDesign &design)
 {
     std::vector<QSize> sizes;
-    for (const Slot &s : spec.photoSlots)
+    for (const Slot &s : design.photoSlots)
         sizes.push_back(arrivalSize(s));
-    Composer composer(spec.frames, sizes);
-    spec.compose(composer);
+    Composer composer(design.frames, sizes);
+    design.compose(composer);
     return composer.finish();
 }
 

@@ -27,7 +27,7 @@ struct Slot
     bool fullScreen() const { return width == 0 && height == 0; }
 };
 
-struct TemplateSpec
+struct TemplateDesign
 {
     std::string file;  // package file name without extension; name order is library order
     QString type;      // mblx, shown to the user
@@ -45,11 +45,11 @@ inline constexpr double kPortraitFullScreenLeft = (kStageWidth - 1080) / 2.0;
 // "heng", "shu" or "shuheng".
 QString orientationWord(Orientation o);
 // The category shown in the catalogue, from the slots ("单张横照", "双张竖照", "横竖混排" ...).
-QString categoryOf(const TemplateSpec &spec);
+QString categoryOf(const TemplateDesign &design);
 
 // The parameter file: UTF-8 INI text with CRLF line ends.
-QByteArray parameterFile(const TemplateSpec &spec);
+QByteArray parameterFile(const TemplateDesign &design);
 // The template movie.
-swf::writer::Bytes composeMovie(const TemplateSpec &spec);
+swf::writer::Bytes composeMovie(const TemplateDesign &design);
 
 } // namespace velumo::author
