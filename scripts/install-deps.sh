@@ -7,7 +7,7 @@ packages=(
     # build tools
     g++ cmake ninja-build ccache pkg-config
     # libraries
-    qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev
+    qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libjpeg62-turbo-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # running: CJK fonts for the Chinese interface, a virtual display for headless runs

@@ -19,6 +19,18 @@ struct Form2State
     void reset() { *this = Form2State(); }
 };
 
+// The other-settings window Form17: how photos meet slots without a fixed size. Radio
+// buttons, so each pair holds exactly one true flag.
+struct Form17State
+{
+    bool suiRadioButton_hengzhaopian_quanping = true; // landscape: fill the screen
+    bool suiRadioButton_hengzhaopian_moren = false;   // landscape: the template's default
+    bool suiRadioButton_shuzhaopian_jubufangda = true; // portrait: enlarge
+    bool suiRadioButton_shuzhaopian_moren = false;     // portrait: the template's default
+
+    void reset() { *this = Form17State(); }
+};
+
 // The output size window Form39: the chosen output size, set by the output commands.
 struct Form39State
 {

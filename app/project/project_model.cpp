@@ -66,6 +66,7 @@ void ProjectModel::reset()
     for (const OwnedValue &entry : values())
         entry.value->reset();
     form2.reset();
+    form17.reset();
 }
 
 } // namespace velumo

@@ -40,11 +40,12 @@ struct ProjectModel
     FrmMainState frmMain;
     Form2State form2;
     Form3State form3;
+    Form17State form17;
     Form39State form39;
     Form46State form46;
     Form49State form49;
 
-    // Every table and every hidden value exactly once, for support dumps. The flags of Form2
+    // Every table and every hidden value exactly once, for support dumps. The flags of Form2 and Form17
     // are not hidden values and are not listed.
     std::vector<OwnedTable> tables();
     std::vector<OwnedValue> values();
