@@ -18,6 +18,8 @@ int main(int argc, char *argv[])
         // Closing the main window ends the process with this code; nothing else runs.
         [](int code) { QCoreApplication::exit(code); },
         QString(),
+        velumo::photoFileDialog(),
+        nullptr,
     });
     if (const std::optional<int> code = app.start())
         return *code;

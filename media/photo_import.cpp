@@ -38,7 +38,7 @@ struct MeasuredPhoto
 {
     QSize displayed;
     QImage thumbnailPicture;
-    QString problem;
+    QString problem; // why the file cannot be used; empty when it can
 };
 
 CropModes cropModes(const Form17State &form17)
@@ -59,8 +59,8 @@ MeasuredPhoto measure(const QString &path, QSize cell)
         measured.displayed = photo.displayedSize();
         // Decoding the thumbnail now proves the photo decodes before any template is drawn.
         measured.thumbnailPicture = photo.render(thumbnailPictureSize(measured.displayed, cell));
-    } catch (const Failure &failure) {
-        measured.problem = failure.message();
+    } catch (const PhotoUnusable &unusable) {
+        measured.problem = unusable.reason();
     }
     return measured;
 }
@@ -147,7 +147,7 @@ private:
         const std::function<void(int, MeasuredPhoto &)> keep = [&](int i, MeasuredPhoto &measured) {
             m_feedback.keepAlive();
             if (!measured.problem.isEmpty()) {
-                report.skipped << measured.problem;
+                report.skipped.append({files.at(i), measured.problem});
                 return;
             }
             appendBatchRow(m_form1.ListView_daoruxiangpianchuli, files.at(i), measured.displayed);
@@ -176,6 +176,9 @@ private:
     {
         StringTable &photos = m_form1.ListView_daoruxiangpian;
         const QSize cell = thumbnailCell(m_form1);
+        // The import window's fitting box records what is being rendered.
+        m_model.mainForm.Edit_Width.setText(QString::number(cell.width() - kThumbnailCellMargin));
+        m_model.mainForm.Edit_height.setText(QString::number(cell.height() - kThumbnailCellMargin));
         for (int row = 0; row < photos.rowCount(); ++row) {
             if (photos.cell(row, pc::kThumbnailMark) != kNotDone)
                 continue;
@@ -236,11 +239,20 @@ PhotoImportReport importPhotos(const ProgramFolder &program, ProjectModel &model
 
 QString skippedPhotosMessage(const PhotoImportReport &report)
 {
+    // The message box has room for a few lines; a long list names the first files only.
+    constexpr int kListed = 4;
     if (report.skipped.isEmpty())
         return QString();
-    if (report.skipped.size() == 1)
-        return report.skipped.first() + u"\n这张相片没有添加。"_s;
-    return u"以下%1张相片无法读取，没有添加：\n"_s.arg(report.skipped.size()) + report.skipped.join(u'\n');
+    if (report.skipped.size() == 1) {
+        const SkippedPhoto &only = report.skipped.first();
+        return u"无法读取相片“%1”：%2。这张相片没有添加。"_s.arg(QFileInfo(only.path).fileName(), only.reason);
+    }
+    QStringList lines;
+    for (const SkippedPhoto &skipped : report.skipped.first(std::min<qsizetype>(kListed, report.skipped.size())))
+        lines << u"%1（%2）"_s.arg(QFileInfo(skipped.path).fileName(), skipped.reason);
+    if (report.skipped.size() > kListed)
+        lines << u"……另有%1张"_s.arg(report.skipped.size() - kListed);
+    return u"以下%1张相片无法读取，没有添加：\n"_s.arg(report.skipped.size()) + lines.join(u'\n');
 }
 
 } // namespace velumo

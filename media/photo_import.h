@@ -19,11 +19,17 @@ struct ImportFeedback
     std::function<void()> keepAlive;
 };
 
+struct SkippedPhoto
+{
+    QString path;
+    QString reason;
+};
+
 struct PhotoImportReport
 {
     int imported = 0;
-    // One message per file that could not be used; those files were skipped.
-    QStringList skipped;
+    // The files that could not be used, in the order chosen; they were not added.
+    QList<SkippedPhoto> skipped;
 };
 
 // One import batch: measures and classes the chosen photos, draws their templates, prepares

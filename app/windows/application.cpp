@@ -3,6 +3,7 @@
 #include "app/base/failure.h"
 #include "app/windows/exit_dialog.h"
 #include "app/windows/main_window.h"
+#include "app/windows/photo_import_window.h"
 #include "app/windows/plugin_dialog.h"
 #include "app/workspace/single_instance.h"
 #include "app/workspace/working_tree.h"
@@ -17,7 +18,10 @@ namespace velumo {
 
 Application::Application(ApplicationSetup setup)
     : m_setup(std::move(setup))
+    , m_random(m_setup.random ? m_setup.random : std::make_shared<SeededRandomSource>(SeededRandomSource::fromEntropy()))
 {
+    if (!m_setup.choosePhotos)
+        m_setup.choosePhotos = photoFileDialog();
 }
 
 Application::~Application() = default;
@@ -59,7 +63,9 @@ std::optional<int> Application::start()
 
     const HelpPages help{QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)),
                          QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)).resolved(QUrl(u"#install"_s))};
-    createSecondaryWindows(m_windows, m_skin, help);
+    createSecondaryWindows(m_windows, m_skin, help, {m_setup.program, m_model, *m_random});
+    m_photoCommands = std::make_unique<PhotoCommands>(m_model, *m_windows.MainForm, *m_windows.Form8,
+                                                      m_setup.choosePhotos, m_mainWindow.get());
 
     if (workspaceProblem) {
         m_windows.Form8->showMessage(*workspaceProblem);

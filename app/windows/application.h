@@ -1,7 +1,9 @@
 #pragma once
 
 #include "app/project/project_model.h"
+#include "app/windows/photo_commands.h"
 #include "app/windows/window_set.h"
+#include "assign/random_source.h"
 #include "app/workspace/program_folder.h"
 #include "players/template_player.h"
 #include "ui/skin_pictures.h"
@@ -24,6 +26,10 @@ struct ApplicationSetup
     std::function<void(int)> endProcess;
     // Where the single-instance lock lives; empty for the user's runtime folder.
     QString lockFolder;
+    // Where the photos to add come from; the file dialog when not set.
+    PhotoFileChooser choosePhotos;
+    // The template draws; seeded from the system when not set.
+    std::shared_ptr<RandomSource> random;
 };
 
 // Starts the program: the single-instance rule, the windows, the working tree, the start-up
@@ -45,6 +51,7 @@ public:
     ProjectModel &model() { return m_model; }
     const WindowSet &windows() const { return m_windows; }
     const ProgramFolder &program() const { return m_setup.program; }
+    PhotoCommands &photoCommands() { return *m_photoCommands; }
 
 private:
     void startupCheck();
@@ -54,6 +61,8 @@ private:
     ApplicationSetup m_setup;
     std::unique_ptr<SingleInstanceLock> m_instanceLock;
     ProjectModel m_model;
+    std::shared_ptr<RandomSource> m_random;
+    std::unique_ptr<PhotoCommands> m_photoCommands;
     ui::SkinPictures m_skin;
     std::unique_ptr<MainWindow> m_mainWindow;
     WindowSet m_windows;

@@ -2,6 +2,7 @@
 
 #include "app/windows/exit_dialog.h"
 #include "app/windows/main_window.h"
+#include "app/windows/photo_import_window.h"
 #include "app/windows/plugin_dialog.h"
 #include "ui/message_box.h"
 
@@ -65,9 +66,11 @@ bool isHintWindow(const QString &name)
 }
 
 QWidget *createWindow(WindowSet &windows, const WindowTitle &title, const ui::SkinPictures &skin,
-                      const HelpPages &help)
+                      const HelpPages &help, const WindowServices &services)
 {
     QWidget *parent = windows.Form1;
+    if (title.objectName == u"MainForm"_s)
+        return windows.MainForm = new PhotoImportWindow(skin, services.program, services.model, services.random, parent);
     if (title.objectName == u"Form8"_s)
         return windows.Form8 = new ui::MessageBox(skin, parent);
     if (title.objectName == u"Form25"_s)
@@ -93,14 +96,15 @@ QWidget *createWindow(WindowSet &windows, const WindowTitle &title, const ui::Sk
 
 } // namespace
 
-void createSecondaryWindows(WindowSet &windows, const ui::SkinPictures &skin, const HelpPages &help)
+void createSecondaryWindows(WindowSet &windows, const ui::SkinPictures &skin, const HelpPages &help,
+                            const WindowServices &services)
 {
     windows.inCreationOrder.clear();
     windows.inCreationOrder.push_back(windows.Form1);
     for (const WindowTitle &title : windowTitles()) {
         if (title.objectName == u"Form1"_s)
             continue;
-        windows.inCreationOrder.push_back(createWindow(windows, title, skin, help));
+        windows.inCreationOrder.push_back(createWindow(windows, title, skin, help, services));
     }
 }
 

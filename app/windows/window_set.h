@@ -14,7 +14,11 @@ namespace velumo {
 
 class ExitDialog;
 class MainWindow;
+class PhotoImportWindow;
 class PluginDialog;
+class ProgramFolder;
+class RandomSource;
+struct ProjectModel;
 namespace ui {
 class MessageBox;
 }
@@ -24,6 +28,7 @@ class MessageBox;
 struct WindowSet
 {
     MainWindow *Form1 = nullptr;
+    PhotoImportWindow *MainForm = nullptr;
     ui::MessageBox *Form8 = nullptr;
     ExitDialog *Form25 = nullptr;
     PluginDialog *Form65 = nullptr;
@@ -50,8 +55,17 @@ struct HelpPages
     QUrl guide;
 };
 
+// What the windows work on, shared by all of them.
+struct WindowServices
+{
+    const ProgramFolder &program;
+    ProjectModel &model;
+    RandomSource &random;
+};
+
 // Creates the windows after the main window, in order. The main window becomes their parent,
 // so they close with it.
-void createSecondaryWindows(WindowSet &windows, const ui::SkinPictures &skin, const HelpPages &help);
+void createSecondaryWindows(WindowSet &windows, const ui::SkinPictures &skin, const HelpPages &help,
+                            const WindowServices &services);
 
 } // namespace velumo

@@ -18,7 +18,7 @@ constexpr qint64 kMaxRenderPixels = 100'000'000;
 
 [[noreturn]] void refuse(const QString &path, const QString &reason)
 {
-    throw Failure(u"无法读取相片“%1”：%2。"_s.arg(QDir::toNativeSeparators(path), reason));
+    throw PhotoUnusable(path, reason);
 }
 
 QString structureReason(JpegStructureProblem problem)
@@ -57,6 +57,13 @@ QByteArray readAll(const QString &path)
 }
 
 } // namespace
+
+PhotoUnusable::PhotoUnusable(const QString &path, const QString &reason)
+    : Failure(u"无法读取相片“%1”：%2。"_s.arg(QDir::toNativeSeparators(path), reason))
+    , m_path(path)
+    , m_reason(reason)
+{
+}
 
 PhotoFile PhotoFile::open(const QString &path)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/base/failure.h"
+
 #include <QByteArray>
 #include <QImage>
 #include <QImageIOHandler>
@@ -13,9 +15,23 @@ namespace velumo {
 inline constexpr qint64 kMaxPhotoPixels = 200'000'000;
 inline constexpr qint64 kMaxPhotoFileBytes = qint64(256) << 20;
 
+// A photo that cannot be used, with the file and the reason apart for lists of such files.
+class PhotoUnusable : public Failure
+{
+public:
+    PhotoUnusable(const QString &path, const QString &reason);
+
+    const QString &path() const { return m_path; }
+    const QString &reason() const { return m_reason; }
+
+private:
+    QString m_path;
+    QString m_reason;
+};
+
 // A JPEG photo read into memory and checked: complete, of a sane size, with its stored
 // orientation known. Rendering applies that orientation, so callers think only in displayed
-// sizes. Throws velumo::Failure naming the file and the reason when the file cannot be used.
+// sizes. Throws PhotoUnusable when the file cannot be used.
 class PhotoFile
 {
 public:

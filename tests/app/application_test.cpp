@@ -4,15 +4,18 @@
 
 #include "app/windows/exit_dialog.h"
 #include "app/windows/main_window.h"
+#include "app/windows/photo_import_window.h"
 #include "app/windows/plugin_dialog.h"
 #include "app/workspace/working_tree.h"
 #include "templates/template_package.h"
 #include "tests/app/modal_helper.h"
+#include "tests/support/jpeg_fixtures.h"
 #include "tests/support/temp_tree.h"
 #include "ui/message_box.h"
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -52,13 +55,15 @@ public slots:
 class ApplicationTest : public ::testing::Test
 {
 protected:
-    std::unique_ptr<Application> makeApp(TemplatePlayerFactory factory)
+    std::unique_ptr<Application> makeApp(TemplatePlayerFactory factory, PhotoFileChooser choosePhotos = {})
     {
         return std::make_unique<Application>(ApplicationSetup{
             ProgramFolder(program.path()),
             std::move(factory),
             [this](int code) { endedWith.push_back(code); },
             lockFolder.path(),
+            std::move(choosePhotos),
+            std::make_shared<SeededRandomSource>(7),
         });
     }
 
@@ -329,3 +334,49 @@ TEST_F(ApplicationTest, SecondCopyEndsAtOnceWithoutWindowsOrTouchingTheTree)
 }
 
 #include "application_test.moc"
+
+TEST_F(ApplicationTest, AddPhotosRunsTheImportWindowThenShowsIconModeAndNamesSkippedFiles)
+{
+    for (const QString &classes : {u"heng"_s, u"shu"_s}) {
+        program.writeFile(u"smxcwjj/wj_0_or_2/wjj_02/"_s + classes + u".rar"_s,
+                          wrapPackage("[l_x_w_j_s_y]\nl_x_w_j_s_y=s_y_l_x\n[1]\nxpsl=1\nxpkd=|0|\nxpgd=|0|\nszhz=|"
+                                      + classes.toUtf8() + "|\nmbdx=100\n"));
+        program.writeFile(u"smxcwjj/wj_0_or_2/wjj_01/"_s + classes + u".rar"_s, wrapPackage("FWS"));
+    }
+    program.writeFile(u"smxcwjj/wj_0_or_1/wj_1.rar"_s, wrapPackage("FWS closing"));
+    TempTree photos;
+    photos.writeFile(u"海边 日落.jpg"_s, test::encodeJpeg(test::quadrantPicture({640, 480})));
+    photos.writeFile(u"notes.jpg"_s, "not a photo");
+    auto app = makeApp(workingPlayer(), [&](QWidget *) {
+        return QStringList{photos.abs(u"海边 日落.jpg"_s), photos.abs(u"notes.jpg"_s)};
+    });
+    ASSERT_FALSE(app->start().has_value());
+    settle();
+    app->model().form1.Edit_tubiao_liebiao.setText(u"liebiao"_s);
+    QSignalSpy panelRebuilt(&app->photoCommands(), &PhotoCommands::photosChanged);
+    QString told;
+    test::answerNextMessageBox(&told);
+
+    app->photoCommands().addPhotos();
+
+    const StringTable &imported = app->model().form1.ListView_daoruxiangpian;
+    ASSERT_EQ(imported.rowCount(), 1);
+    EXPECT_EQ(imported.cell(0, 2), u"海边 日落"_s);
+    EXPECT_EQ(app->model().form1.Edit_tubiao_liebiao.text(), u"tubiao"_s);
+    EXPECT_EQ(panelRebuilt.count(), 1);
+    EXPECT_TRUE(told.contains(u"notes.jpg"_s)) << told.toStdString();
+    EXPECT_FALSE(app->windows().MainForm->isVisible());
+    EXPECT_EQ(app->windows().MainForm->progressBar()->maximum(), 4);
+    EXPECT_EQ(app->windows().MainForm->progressBar()->value(), 4);
+    EXPECT_TRUE(program.exists(u"smxcwjj/tp_wjj/tp_wjj/tp_wjj_1/picture_1.rar"_s));
+}
+
+TEST_F(ApplicationTest, CancelledPhotoDialogChangesNothing)
+{
+    auto app = makeApp(workingPlayer(), [](QWidget *) { return QStringList(); });
+    ASSERT_FALSE(app->start().has_value());
+    app->model().form1.Edit_tubiao_liebiao.setText(u"liebiao"_s);
+    app->photoCommands().addPhotos();
+    EXPECT_EQ(app->model().form1.Edit_tubiao_liebiao.text(), u"liebiao"_s);
+    EXPECT_FALSE(app->windows().MainForm->isVisible());
+}
