@@ -114,6 +114,7 @@ public:
         PhotoImportReport report;
         m_form1.ListView_daoruxiangpianchuli.clear();
         measureAll(files, report);
+        m_feedback.stageFinished(ImportStage::Measured);
         const int batchSize = m_form1.ListView_daoruxiangpianchuli.rowCount();
         report.imported = batchSize;
         if (batchSize == 0)
@@ -164,12 +165,17 @@ private:
         };
         const int firstNewRow = m_form1.ListView_daoruxiangpian.rowCount();
         assignBatch(m_form1, m_random, step);
+        m_feedback.stageFinished(ImportStage::Assigned);
         prepareInstances(m_program, m_form1, m_model.mainForm, m_feedback.advance, m_feedback.keepAlive);
         if (!QFile::exists(instance_paths::closingMovie(m_program, m_form1.Edit_kuozhanming_1.text())))
             prepareClosingTemplate(m_program, m_form1);
+        m_feedback.stageFinished(ImportStage::InstancesReady);
         makeThumbnails(firstNewRow);
+        m_feedback.stageFinished(ImportStage::ThumbnailsMade);
         fitPhotos(m_program, m_form1, cropModes(m_model.form17), step, m_feedback.keepAlive);
+        m_feedback.stageFinished(ImportStage::PhotosFitted);
         rebuildPhotoList(m_form1, m_feedback.keepAlive);
+        m_feedback.stageFinished(ImportStage::ListRebuilt);
     }
 
     void makeThumbnails(int firstNewRow)

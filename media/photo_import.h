@@ -11,12 +11,15 @@ namespace velumo {
 struct ProjectModel;
 class RandomSource;
 
+enum class ImportStage { Measured, Assigned, InstancesReady, ThumbnailsMade, PhotosFitted, ListRebuilt };
+
 // How an import shows its progress and keeps the windows alive.
 struct ImportFeedback
 {
     std::function<void(int)> setMaximum; // also returns the position to 0
     std::function<void()> advance;
     std::function<void()> keepAlive;
+    std::function<void(ImportStage)> stageFinished = [](ImportStage) {}; // for timing and logs
 };
 
 struct SkippedPhoto

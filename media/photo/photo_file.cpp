@@ -67,9 +67,16 @@ PhotoUnusable::PhotoUnusable(const QString &path, const QString &reason)
 
 PhotoFile PhotoFile::open(const QString &path)
 {
+    return fromBytes(path, readAll(path));
+}
+
+PhotoFile PhotoFile::fromBytes(const QString &path, QByteArray bytes)
+{
     PhotoFile photo;
     photo.m_path = path;
-    photo.m_bytes = readAll(path);
+    photo.m_bytes = std::move(bytes);
+    if (photo.m_bytes.isEmpty())
+        refuse(path, u"文件是空的"_s);
 
     const JpegStructure structure = inspectJpegStructure(photo.m_bytes);
     if (structure.problem != JpegStructureProblem::None)

@@ -36,6 +36,8 @@ class PhotoFile
 {
 public:
     static PhotoFile open(const QString &path);
+    // A photo already in memory; `path` names it in messages.
+    static PhotoFile fromBytes(const QString &path, QByteArray bytes);
 
     const QString &path() const { return m_path; }
     // The pixel array as stored in the file.
