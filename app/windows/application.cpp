@@ -31,9 +31,8 @@ std::optional<int> Application::start()
         return 0;
 
     m_skin = ui::makeSkinPictures();
-    m_mainWindow = std::make_unique<MainWindow>(m_skin, m_setup.endProcess);
+    m_mainWindow = std::make_unique<MainWindow>(m_skin, m_model, m_setup.program, m_setup.endProcess);
     m_windows.Form1 = m_mainWindow.get();
-    m_mainWindow->centreOnScreen();
     m_mainWindow->show();
 
     // A library that is not ours ends the program before anything else happens; one that is
@@ -60,6 +59,8 @@ std::optional<int> Application::start()
     const HelpPages help{QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)),
                          QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)).resolved(QUrl(u"#install"_s))};
     createSecondaryWindows(m_windows, m_skin, help);
+    m_mainWindow->setMessageBox(m_windows.Form8);
+    m_mainWindow->setHintWindows(m_windows.Form30, {m_windows.Form31, m_windows.Form32, m_windows.Form33});
 
     if (workspaceProblem) {
         m_windows.Form8->showMessage(*workspaceProblem);
@@ -96,6 +97,7 @@ void Application::requestExit()
 
 void Application::cleanUpAndClose()
 {
+    m_mainWindow->summaryTimer()->stop();
     working_tree::cleanAtExit(m_setup.program);
     m_mainWindow->close();
 }

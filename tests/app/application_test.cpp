@@ -127,12 +127,12 @@ TEST_F(ApplicationTest, MainWindowIsBorderlessDarkAndCentred)
 
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(main->size(), QSize(1366, 706));
+    const QRect screen = main->screen()->geometry();
+    EXPECT_EQ(main->geometry(), windowGeometry(WindowLayout::Start, screen)) << "the start layout";
+    EXPECT_EQ(main->layoutTokenText(), u"kaishibuju"_s);
     EXPECT_EQ(main->palette().color(QPalette::Window), QColor(29, 24, 18));
     EXPECT_EQ(main->font().family(), u"宋体"_s);
     EXPECT_EQ(main->font().pixelSize(), 12);
-    const QRect screen = main->screen()->geometry();
-    EXPECT_EQ(main->geometry().center().x() - screen.center().x(), 0);
 }
 
 TEST_F(ApplicationTest, StartUpPreparesTheWorkingTree)
