@@ -133,7 +133,8 @@ void MediaArea::preview(MediaKind kind, int row)
         bool wOk = false;
         bool hOk = false;
         const QSize size(photos.cell(row, 4).toInt(&wOk), photos.cell(row, 5).toInt(&hOk));
-        m_preview.showPhoto(photos.cell(row, 1), wOk && hOk ? size : QSize(), photos.cell(row, 6) == u"heng_zhao"_s);
+        m_preview.showPhoto(photos.cell(row, 1), wOk && hOk ? size : QSize(), photos.cell(row, 6) == u"heng_zhao"_s,
+                            card);
     } else {
         m_preview.showCard(card);
     }

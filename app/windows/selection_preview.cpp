@@ -25,14 +25,19 @@ void SelectionPreview::resizeEvent(QResizeEvent *event)
                            std::min(kPictureBox.height(), height() - top - 4));
 }
 
-void SelectionPreview::showPhoto(const QString &file, QSize size, bool landscape)
+void SelectionPreview::showPhoto(const QString &file, QSize size, bool landscape, const QString &thumbnail)
 {
     const QSize fitted = fitPreview(size, landscape, kPictureBox);
     QImageReader reader(file);
     reader.setAutoTransform(true);
     if (fitted.isValid())
         reader.setScaledSize(fitted);
-    showFitted(reader.read(), fitted);
+    QImage photo = reader.read();
+    if (photo.isNull()) {
+        QImageReader fallback(thumbnail);
+        photo = fallback.read();
+    }
+    showFitted(photo, fitted);
 }
 
 void SelectionPreview::showCard(const QString &file)

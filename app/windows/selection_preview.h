@@ -17,8 +17,9 @@ public:
     explicit SelectionPreview(QWidget *parent);
 
     // A photo rendered from its file at the size fitting the box; `size` is the photo's
-    // displayed size. An unreadable photo leaves the box empty.
-    void showPhoto(const QString &file, QSize size, bool landscape);
+    // displayed size. A photo that cannot be read any more (moved, deleted) is shown by its
+    // thumbnail instead.
+    void showPhoto(const QString &file, QSize size, bool landscape, const QString &thumbnail);
     // A name card, fitted as a square picture.
     void showCard(const QString &file);
     // Title "        缩略图预览" and no picture.
