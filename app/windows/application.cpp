@@ -2,6 +2,7 @@
 
 #include "app/base/failure.h"
 #include "app/windows/exit_dialog.h"
+#include "app/windows/main_commands.h"
 #include "app/windows/main_window.h"
 #include "app/windows/photo_import_window.h"
 #include "app/windows/plugin_dialog.h"
@@ -35,9 +36,8 @@ std::optional<int> Application::start()
         return 0;
 
     m_skin = ui::makeSkinPictures();
-    m_mainWindow = std::make_unique<MainWindow>(m_skin, m_setup.endProcess);
+    m_mainWindow = std::make_unique<MainWindow>(m_skin, m_model, m_setup.program, m_setup.endProcess);
     m_windows.Form1 = m_mainWindow.get();
-    m_mainWindow->centreOnScreen();
     m_mainWindow->show();
 
     // A library that is not ours ends the program before anything else happens; one that is
@@ -64,8 +64,11 @@ std::optional<int> Application::start()
     const HelpPages help{QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)),
                          QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)).resolved(QUrl(u"#install"_s))};
     createSecondaryWindows(m_windows, m_skin, help, {m_setup.program, m_model, *m_random});
+    m_mainWindow->setMessageBox(m_windows.Form8);
+    m_mainWindow->setHintWindows(m_windows.Form30, {m_windows.Form31, m_windows.Form32, m_windows.Form33});
     m_photoCommands = std::make_unique<PhotoCommands>(m_model, *m_windows.MainForm, *m_windows.Form8,
                                                       m_setup.choosePhotos, m_mainWindow.get());
+    connectCommands();
 
     if (workspaceProblem) {
         m_windows.Form8->showMessage(*workspaceProblem);
@@ -86,6 +89,19 @@ std::optional<int> Application::start()
     return std::nullopt;
 }
 
+void Application::connectCommands()
+{
+    MainWindow *main = m_mainWindow.get();
+    main->setCommand(MainCommand::AddPhotos, [this, main] {
+        main->closeHints();
+        m_photoCommands->addPhotos();
+    });
+    connect(m_photoCommands.get(), &PhotoCommands::photosChanged, main, [main] {
+        main->rebuildPhotoPanel();
+        main->showPhotoArea();
+    });
+}
+
 void Application::startupCheck()
 {
     const QString probeMovie = m_setup.program.resolve(u"cj\\cj.swf"_s);
@@ -102,6 +118,7 @@ void Application::requestExit()
 
 void Application::cleanUpAndClose()
 {
+    m_mainWindow->summaryTimer()->stop();
     working_tree::cleanAtExit(m_setup.program);
     m_mainWindow->close();
 }

@@ -54,6 +54,7 @@ public:
     PhotoCommands &photoCommands() { return *m_photoCommands; }
 
 private:
+    void connectCommands();
     void startupCheck();
     void requestExit();
     void cleanUpAndClose();

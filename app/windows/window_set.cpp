@@ -1,6 +1,7 @@
 #include "app/windows/window_set.h"
 
 #include "app/windows/exit_dialog.h"
+#include "app/windows/hint_window.h"
 #include "app/windows/main_window.h"
 #include "app/windows/photo_import_window.h"
 #include "app/windows/plugin_dialog.h"
@@ -60,9 +61,17 @@ QWidget *WindowSet::find(const QString &objectName) const
 
 namespace {
 
-bool isHintWindow(const QString &name)
+HintWindow **hintSlot(WindowSet &windows, const QString &name)
 {
-    return name == u"Form30"_s || name == u"Form31"_s || name == u"Form32"_s || name == u"Form33"_s;
+    if (name == u"Form30"_s)
+        return &windows.Form30;
+    if (name == u"Form31"_s)
+        return &windows.Form31;
+    if (name == u"Form32"_s)
+        return &windows.Form32;
+    if (name == u"Form33"_s)
+        return &windows.Form33;
+    return nullptr;
 }
 
 QWidget *createWindow(WindowSet &windows, const WindowTitle &title, const ui::SkinPictures &skin,
@@ -77,13 +86,13 @@ QWidget *createWindow(WindowSet &windows, const WindowTitle &title, const ui::Sk
         return windows.Form25 = new ExitDialog(skin, parent);
     if (title.objectName == u"Form65"_s)
         return windows.Form65 = new PluginDialog(skin, help.download, help.guide, parent);
+    if (HintWindow **slot = hintSlot(windows, title.objectName))
+        return *slot = new HintWindow(title.objectName, title.caption, parent);
 
     QWidget *window = nullptr;
     if (title.caption.isEmpty()) {
         // The renderer's hidden work window: never shown.
         window = new QWidget(parent, Qt::Window);
-    } else if (isHintWindow(title.objectName)) {
-        window = new QWidget(parent, Qt::ToolTip | Qt::FramelessWindowHint);
     } else {
         auto *dialog = new ui::SkinnedDialog(title.objectName, title.caption, skin, parent);
         dialog->setClientSize(640, 420);

@@ -13,6 +13,7 @@ class QWidget;
 namespace velumo {
 
 class ExitDialog;
+class HintWindow;
 class MainWindow;
 class PhotoImportWindow;
 class PluginDialog;
@@ -31,6 +32,10 @@ struct WindowSet
     PhotoImportWindow *MainForm = nullptr;
     ui::MessageBox *Form8 = nullptr;
     ExitDialog *Form25 = nullptr;
+    HintWindow *Form30 = nullptr; // button hints
+    HintWindow *Form31 = nullptr; // photo items
+    HintWindow *Form32 = nullptr; // music items
+    HintWindow *Form33 = nullptr; // lyric items
     PluginDialog *Form65 = nullptr;
 
     // All windows in creation order, the main window first.

@@ -132,12 +132,12 @@ TEST_F(ApplicationTest, MainWindowIsBorderlessDarkAndCentred)
 
     EXPECT_TRUE(main->isVisible());
     EXPECT_TRUE(main->windowFlags().testFlag(Qt::FramelessWindowHint));
-    EXPECT_EQ(main->size(), QSize(1366, 706));
+    const QRect screen = main->screen()->geometry();
+    EXPECT_EQ(main->geometry(), windowGeometry(WindowLayout::Start, screen)) << "the start layout";
+    EXPECT_EQ(main->layoutTokenText(), u"kaishibuju"_s);
     EXPECT_EQ(main->palette().color(QPalette::Window), QColor(29, 24, 18));
     EXPECT_EQ(main->font().family(), u"宋体"_s);
     EXPECT_EQ(main->font().pixelSize(), 12);
-    const QRect screen = main->screen()->geometry();
-    EXPECT_EQ(main->geometry().center().x() - screen.center().x(), 0);
 }
 
 TEST_F(ApplicationTest, StartUpPreparesTheWorkingTree)
@@ -335,7 +335,7 @@ TEST_F(ApplicationTest, SecondCopyEndsAtOnceWithoutWindowsOrTouchingTheTree)
 
 #include "application_test.moc"
 
-TEST_F(ApplicationTest, AddPhotosRunsTheImportWindowThenShowsIconModeAndNamesSkippedFiles)
+TEST_F(ApplicationTest, AddPhotosButtonRunsTheImportWindowThenShowsIconModeAndNamesSkippedFiles)
 {
     for (const QString &classes : {u"heng"_s, u"shu"_s}) {
         program.writeFile(u"smxcwjj/wj_0_or_2/wjj_02/"_s + classes + u".rar"_s,
@@ -357,7 +357,7 @@ TEST_F(ApplicationTest, AddPhotosRunsTheImportWindowThenShowsIconModeAndNamesSki
     QString told;
     test::answerNextMessageBox(&told);
 
-    app->photoCommands().addPhotos();
+    click(app->windows().Form1, u"suiButton1"_s); // 添加相片
 
     const StringTable &imported = app->model().form1.ListView_daoruxiangpian;
     ASSERT_EQ(imported.rowCount(), 1);
