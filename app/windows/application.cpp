@@ -1,11 +1,15 @@
 #include "app/windows/application.h"
 
 #include "app/base/failure.h"
+#include "app/windows/binding_commands.h"
 #include "app/windows/exit_dialog.h"
+#include "app/windows/lyric_commands.h"
 #include "app/windows/main_window.h"
+#include "app/windows/music_commands.h"
 #include "app/windows/plugin_dialog.h"
 #include "app/workspace/single_instance.h"
 #include "app/workspace/working_tree.h"
+#include "players/audio/ffmpeg_media_player.h"
 #include "templates/template_catalogue.h"
 #include "ui/message_box.h"
 
@@ -60,6 +64,7 @@ std::optional<int> Application::start()
     const HelpPages help{QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)),
                          QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)).resolved(QUrl(u"#install"_s))};
     createSecondaryWindows(m_windows, m_skin, help);
+    createMediaCommands();
 
     if (workspaceProblem) {
         m_windows.Form8->showMessage(*workspaceProblem);
@@ -78,6 +83,15 @@ std::optional<int> Application::start()
 
     m_mainWindow->startupCheckTimer()->start();
     return std::nullopt;
+}
+
+void Application::createMediaCommands()
+{
+    m_mediaPlayer = std::make_unique<FfmpegMediaPlayer>();
+    const ChooseMediaFiles chooseFiles = fileDialogChooser(m_mainWindow.get());
+    m_music = std::make_unique<MusicCommands>(m_model, m_setup.program, *m_mediaPlayer, m_windows, chooseFiles);
+    m_lyrics = std::make_unique<LyricCommands>(m_model, m_setup.program, m_windows, chooseFiles);
+    m_binding = std::make_unique<BindingCommands>(m_model, m_windows);
 }
 
 void Application::startupCheck()

@@ -14,6 +14,10 @@
 
 namespace velumo {
 
+class BindingCommands;
+class LyricCommands;
+class MediaPlayer;
+class MusicCommands;
 class SingleInstanceLock;
 
 struct ApplicationSetup
@@ -46,7 +50,15 @@ public:
     const WindowSet &windows() const { return m_windows; }
     const ProgramFolder &program() const { return m_setup.program; }
 
+    // The one media player of the program (the main window's MediaPlayer1), and the commands
+    // of the music and lyric panels. They exist once start() has created the windows.
+    MediaPlayer &mediaPlayer() { return *m_mediaPlayer; }
+    MusicCommands &music() { return *m_music; }
+    LyricCommands &lyrics() { return *m_lyrics; }
+    BindingCommands &binding() { return *m_binding; }
+
 private:
+    void createMediaCommands();
     void startupCheck();
     void requestExit();
     void cleanUpAndClose();
@@ -57,6 +69,10 @@ private:
     ui::SkinPictures m_skin;
     std::unique_ptr<MainWindow> m_mainWindow;
     WindowSet m_windows;
+    std::unique_ptr<MediaPlayer> m_mediaPlayer;
+    std::unique_ptr<MusicCommands> m_music;
+    std::unique_ptr<LyricCommands> m_lyrics;
+    std::unique_ptr<BindingCommands> m_binding;
 };
 
 } // namespace velumo

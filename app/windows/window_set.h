@@ -12,7 +12,10 @@ class QWidget;
 
 namespace velumo {
 
+class BindingPickerDialog;
+class ConfirmDialog;
 class ExitDialog;
+class ImportProgressDialog;
 class MainWindow;
 class PluginDialog;
 namespace ui {
@@ -24,7 +27,13 @@ class MessageBox;
 struct WindowSet
 {
     MainWindow *Form1 = nullptr;
+    ImportProgressDialog *Form6 = nullptr; // "添加音乐"
     ui::MessageBox *Form8 = nullptr;
+    ImportProgressDialog *Form7 = nullptr; // "添加歌词"
+    ConfirmDialog *Form12 = nullptr;       // "删除音乐"
+    ConfirmDialog *Form13 = nullptr;       // "删除歌词"
+    ConfirmDialog *Form14 = nullptr;       // "绑定或解绑"
+    BindingPickerDialog *Form15 = nullptr; // "绑定"
     ExitDialog *Form25 = nullptr;
     PluginDialog *Form65 = nullptr;
 
