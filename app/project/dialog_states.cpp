@@ -25,4 +25,34 @@ std::vector<HiddenValue *> Form49State::values()
     return {&Edit1_shiyong_lrc_or_ksc};
 }
 
+DeleteConfirmState::DeleteConfirmState()
+    : Edit_delete_leixing(HiddenValue::defaultingToOwnName(u"Edit_delete_leixing"_s))
+{
+}
+
+std::vector<HiddenValue *> DeleteConfirmState::values()
+{
+    return {&Edit_delete_leixing};
+}
+
+Form14State::Form14State()
+    : Edit_bangding_or_jiebang(HiddenValue::defaultingToOwnName(u"Edit_bangding_or_jiebang"_s))
+{
+}
+
+std::vector<HiddenValue *> Form14State::values()
+{
+    return {&Edit_bangding_or_jiebang};
+}
+
+Form15State::Form15State()
+    : Edit_bangding_leixing(HiddenValue::defaultingToOwnName(u"Edit_bangding_leixing"_s))
+{
+}
+
+std::vector<HiddenValue *> Form15State::values()
+{
+    return {&Edit_bangding_leixing};
+}
+
 } // namespace velumo

@@ -54,4 +54,39 @@ struct Form49State
     std::vector<HiddenValue *> values();
 };
 
+// The delete confirmations Form12 (songs) and Form13 (lyrics): which delete "确定删除" performs,
+// "dan_ge_shang_chu" (one) or "quan_bu_shang_chu" (all).
+struct DeleteConfirmState
+{
+    DeleteConfirmState();
+
+    HiddenValue Edit_delete_leixing;
+
+    std::vector<StringTable *> tables() { return {}; }
+    std::vector<HiddenValue *> values();
+};
+
+// The binding confirmation Form14: the action "确定" performs, "quanbujiebang",
+// "zidongbangding", "dangejiechubangding_yinyue" or "dangejiechubangding_geci".
+struct Form14State
+{
+    Form14State();
+
+    HiddenValue Edit_bangding_or_jiebang;
+
+    std::vector<StringTable *> tables() { return {}; }
+    std::vector<HiddenValue *> values();
+};
+
+// The binding picker Form15: "yinyue_bangding" (a song picks a lyric) or "geci_bangding".
+struct Form15State
+{
+    Form15State();
+
+    HiddenValue Edit_bangding_leixing;
+
+    std::vector<StringTable *> tables() { return {}; }
+    std::vector<HiddenValue *> values();
+};
+
 } // namespace velumo

@@ -25,6 +25,10 @@ std::vector<OwnedTable> ProjectModel::tables()
     appendOwned(all, u"Form39"_s, form39.tables());
     appendOwned(all, u"Form46"_s, form46.tables());
     appendOwned(all, u"Form49"_s, form49.tables());
+    appendOwned(all, u"Form12"_s, form12.tables());
+    appendOwned(all, u"Form13"_s, form13.tables());
+    appendOwned(all, u"Form14"_s, form14.tables());
+    appendOwned(all, u"Form15"_s, form15.tables());
     return all;
 }
 
@@ -38,6 +42,10 @@ std::vector<OwnedValue> ProjectModel::values()
     appendOwned(all, u"Form39"_s, form39.values());
     appendOwned(all, u"Form46"_s, form46.values());
     appendOwned(all, u"Form49"_s, form49.values());
+    appendOwned(all, u"Form12"_s, form12.values());
+    appendOwned(all, u"Form13"_s, form13.values());
+    appendOwned(all, u"Form14"_s, form14.values());
+    appendOwned(all, u"Form15"_s, form15.values());
     return all;
 }
 

@@ -44,6 +44,10 @@ struct ProjectModel
     Form39State form39;
     Form46State form46;
     Form49State form49;
+    DeleteConfirmState form12;
+    DeleteConfirmState form13;
+    Form14State form14;
+    Form15State form15;
 
     // Every table and every hidden value exactly once, for support dumps. The flags of Form2 and Form17
     // are not hidden values and are not listed.

@@ -1,13 +1,17 @@
 #include "app/windows/application.h"
 
 #include "app/base/failure.h"
+#include "app/windows/binding_commands.h"
 #include "app/windows/exit_dialog.h"
+#include "app/windows/lyric_commands.h"
 #include "app/windows/main_commands.h"
 #include "app/windows/main_window.h"
+#include "app/windows/music_commands.h"
 #include "app/windows/photo_import_window.h"
 #include "app/windows/plugin_dialog.h"
 #include "app/workspace/single_instance.h"
 #include "app/workspace/working_tree.h"
+#include "players/audio/ffmpeg_media_player.h"
 #include "templates/template_catalogue.h"
 #include "ui/message_box.h"
 
@@ -68,6 +72,7 @@ std::optional<int> Application::start()
     m_mainWindow->setHintWindows(m_windows.Form30, {m_windows.Form31, m_windows.Form32, m_windows.Form33});
     m_photoCommands = std::make_unique<PhotoCommands>(m_model, *m_windows.MainForm, *m_windows.Form8,
                                                       m_setup.choosePhotos, m_mainWindow.get());
+    createMediaCommands();
     connectCommands();
 
     if (workspaceProblem) {
@@ -100,6 +105,64 @@ void Application::connectCommands()
         main->rebuildPhotoPanel();
         main->showPhotoArea();
     });
+
+    const auto selected = [](int row) { return row == kNoItemSelected ? std::nullopt : std::optional<int>(row); };
+    main->setCommand(MainCommand::AddMusic, [this, main] {
+        main->closeHints();
+        m_music->addMusic();
+    });
+    main->setCommand(MainCommand::AddLyrics, [this, main] {
+        main->closeHints();
+        m_lyrics->addLyrics();
+    });
+    main->setItemCommand(MainCommand::DeleteMusic, [this, selected](int row) { m_music->deleteSong(selected(row)); });
+    main->setCommand(MainCommand::DeleteAllMusic, [this] { m_music->deleteAllSongs(); });
+    main->setItemCommand(MainCommand::DeleteLyric, [this, selected](int row) { m_lyrics->deleteLyric(selected(row)); });
+    main->setCommand(MainCommand::DeleteAllLyrics, [this] { m_lyrics->deleteAllLyrics(); });
+    main->setItemCommand(MainCommand::BindMusic, [this, selected](int row) { m_binding->bindSong(selected(row)); });
+    main->setItemCommand(MainCommand::BindLyric, [this, selected](int row) { m_binding->bindLyric(selected(row)); });
+    main->setCommand(MainCommand::AutoBindMusic, [this] { m_binding->bindAutomaticallyFromMusic(); });
+    main->setCommand(MainCommand::AutoBindLyrics, [this] { m_binding->bindAutomaticallyFromLyrics(); });
+    main->setItemCommand(MainCommand::UnbindMusic, [this, selected](int row) { m_binding->unbindSong(selected(row)); });
+    main->setItemCommand(MainCommand::UnbindLyric, [this, selected](int row) { m_binding->unbindLyric(selected(row)); });
+    main->setCommand(MainCommand::UnbindAllMusic, [this] { m_binding->unbindAll(); });
+    main->setCommand(MainCommand::UnbindAllLyrics, [this] { m_binding->unbindAll(); });
+
+    // Songs and lyrics show each other's binding in their lists, so either change refreshes both.
+    const auto refreshLists = [main] {
+        main->refreshPanelList(MediaKind::Music);
+        main->refreshPanelList(MediaKind::Lyrics);
+    };
+    connect(m_music.get(), &MusicCommands::songsAdded, main, [main, refreshLists] {
+        main->rebuildMusicPanel();
+        refreshLists();
+        main->showMusicArea();
+    });
+    connect(m_music.get(), &MusicCommands::songsDeleted, main, [main, refreshLists] {
+        main->rebuildMusicPanel();
+        main->resetSelectionPreview();
+        refreshLists();
+    });
+    connect(m_lyrics.get(), &LyricCommands::lyricsAdded, main, [main, refreshLists] {
+        main->rebuildLyricPanel();
+        refreshLists();
+        main->showLyricArea();
+    });
+    connect(m_lyrics.get(), &LyricCommands::lyricsDeleted, main, [main, refreshLists] {
+        main->rebuildLyricPanel();
+        main->resetSelectionPreview();
+        refreshLists();
+    });
+    connect(m_binding.get(), &BindingCommands::bindingsChanged, main, refreshLists);
+}
+
+void Application::createMediaCommands()
+{
+    m_mediaPlayer = std::make_unique<FfmpegMediaPlayer>();
+    const ChooseMediaFiles chooseFiles = fileDialogChooser(m_mainWindow.get());
+    m_music = std::make_unique<MusicCommands>(m_model, m_setup.program, *m_mediaPlayer, m_windows, chooseFiles);
+    m_lyrics = std::make_unique<LyricCommands>(m_model, m_setup.program, m_windows, chooseFiles);
+    m_binding = std::make_unique<BindingCommands>(m_model, m_windows);
 }
 
 void Application::startupCheck()

@@ -16,6 +16,10 @@
 
 namespace velumo {
 
+class BindingCommands;
+class LyricCommands;
+class MediaPlayer;
+class MusicCommands;
 class SingleInstanceLock;
 
 struct ApplicationSetup
@@ -53,8 +57,16 @@ public:
     const ProgramFolder &program() const { return m_setup.program; }
     PhotoCommands &photoCommands() { return *m_photoCommands; }
 
+    // The one media player of the program (the main window's MediaPlayer1), and the commands
+    // of the music and lyric panels. They exist once start() has created the windows.
+    MediaPlayer &mediaPlayer() { return *m_mediaPlayer; }
+    MusicCommands &music() { return *m_music; }
+    LyricCommands &lyrics() { return *m_lyrics; }
+    BindingCommands &binding() { return *m_binding; }
+
 private:
     void connectCommands();
+    void createMediaCommands();
     void startupCheck();
     void requestExit();
     void cleanUpAndClose();
@@ -67,6 +79,10 @@ private:
     ui::SkinPictures m_skin;
     std::unique_ptr<MainWindow> m_mainWindow;
     WindowSet m_windows;
+    std::unique_ptr<MediaPlayer> m_mediaPlayer;
+    std::unique_ptr<MusicCommands> m_music;
+    std::unique_ptr<LyricCommands> m_lyrics;
+    std::unique_ptr<BindingCommands> m_binding;
 };
 
 } // namespace velumo

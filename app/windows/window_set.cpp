@@ -1,7 +1,10 @@
 #include "app/windows/window_set.h"
 
+#include "app/windows/binding_picker_dialog.h"
+#include "app/windows/confirm_dialog.h"
 #include "app/windows/exit_dialog.h"
 #include "app/windows/hint_window.h"
+#include "app/windows/import_progress_dialog.h"
 #include "app/windows/main_window.h"
 #include "app/windows/photo_import_window.h"
 #include "app/windows/plugin_dialog.h"
@@ -82,6 +85,18 @@ QWidget *createWindow(WindowSet &windows, const WindowTitle &title, const ui::Sk
         return windows.MainForm = new PhotoImportWindow(skin, services.program, services.model, services.random, parent);
     if (title.objectName == u"Form8"_s)
         return windows.Form8 = new ui::MessageBox(skin, parent);
+    if (title.objectName == u"Form6"_s)
+        return windows.Form6 = new ImportProgressDialog(title.objectName, title.caption, u"正在添加音乐，请稍候……"_s, skin, parent);
+    if (title.objectName == u"Form7"_s)
+        return windows.Form7 = new ImportProgressDialog(title.objectName, title.caption, u"正在添加歌词，请稍候……"_s, skin, parent);
+    if (title.objectName == u"Form12"_s)
+        return windows.Form12 = new ConfirmDialog(title.objectName, title.caption, u"确定删除"_s, skin, parent);
+    if (title.objectName == u"Form13"_s)
+        return windows.Form13 = new ConfirmDialog(title.objectName, title.caption, u"确定删除"_s, skin, parent);
+    if (title.objectName == u"Form14"_s)
+        return windows.Form14 = new ConfirmDialog(title.objectName, title.caption, u"确定"_s, skin, parent);
+    if (title.objectName == u"Form15"_s)
+        return windows.Form15 = new BindingPickerDialog(skin, parent);
     if (title.objectName == u"Form25"_s)
         return windows.Form25 = new ExitDialog(skin, parent);
     if (title.objectName == u"Form65"_s)

@@ -12,8 +12,11 @@ class QWidget;
 
 namespace velumo {
 
+class BindingPickerDialog;
+class ConfirmDialog;
 class ExitDialog;
 class HintWindow;
+class ImportProgressDialog;
 class MainWindow;
 class PhotoImportWindow;
 class PluginDialog;
@@ -30,7 +33,13 @@ struct WindowSet
 {
     MainWindow *Form1 = nullptr;
     PhotoImportWindow *MainForm = nullptr;
+    ImportProgressDialog *Form6 = nullptr; // "添加音乐"
     ui::MessageBox *Form8 = nullptr;
+    ImportProgressDialog *Form7 = nullptr; // "添加歌词"
+    ConfirmDialog *Form12 = nullptr;       // "删除音乐"
+    ConfirmDialog *Form13 = nullptr;       // "删除歌词"
+    ConfirmDialog *Form14 = nullptr;       // "绑定或解绑"
+    BindingPickerDialog *Form15 = nullptr; // "绑定"
     ExitDialog *Form25 = nullptr;
     HintWindow *Form30 = nullptr; // button hints
     HintWindow *Form31 = nullptr; // photo items

@@ -150,6 +150,10 @@ TEST_F(ProjectModelTest, EnumerationListsEveryTableAndValueOnceUnderItsOwner)
         {u"Form39"_s, {reinterpret_cast<const char *>(&model.form39), sizeof(model.form39)}},
         {u"Form46"_s, {reinterpret_cast<const char *>(&model.form46), sizeof(model.form46)}},
         {u"Form49"_s, {reinterpret_cast<const char *>(&model.form49), sizeof(model.form49)}},
+        {u"Form12"_s, {reinterpret_cast<const char *>(&model.form12), sizeof(model.form12)}},
+        {u"Form13"_s, {reinterpret_cast<const char *>(&model.form13), sizeof(model.form13)}},
+        {u"Form14"_s, {reinterpret_cast<const char *>(&model.form14), sizeof(model.form14)}},
+        {u"Form15"_s, {reinterpret_cast<const char *>(&model.form15), sizeof(model.form15)}},
     };
     std::map<QString, size_t> listedBytes;
     std::set<std::pair<QString, QString>> names;
