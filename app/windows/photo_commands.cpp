@@ -16,7 +16,9 @@ namespace velumo {
 
 PhotoFileChooser photoFileDialog()
 {
-    auto lastFolder = std::make_shared<QString>(QStandardPaths::writableLocation(QStandardPaths::PicturesLocation));
+    // The pictures folder where there is one; otherwise the dialog's own last folder.
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    auto lastFolder = std::make_shared<QString>(QFileInfo(pictures).isDir() ? pictures : QString());
     return [lastFolder](QWidget *parent) {
         QFileDialog dialog(parent, u"添加相片"_s, *lastFolder, u"添加相片文件(JPG) (*.jpg *.JPG *.jpeg *.JPEG)"_s);
         dialog.setObjectName(u"OpenDialog_daorujpg"_s);
