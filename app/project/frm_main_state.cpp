@@ -25,6 +25,13 @@ FrmMainState::FrmMainState()
     , Edit_Num(u"Edit_Num"_s, u"0"_s)
     , Edit_wancheng(u"Edit_wancheng"_s, QString())
     , Edit_wenzizhuangshi_num(u"Edit_wenzizhuangshi_num"_s, u"3"_s)
+    , Edit_leijiazhen_num(u"Edit_leijiazhen_num"_s, u"-1"_s)
+    , Edit_moban_zhizuo_num(u"Edit_moban_zhizuo_num"_s, u"-1"_s)
+    , Edit_zuihoumoban_kaiguan(u"Edit_zuihoumoban_kaiguan"_s, u"butongguo"_s)
+    , Edit_lrc_kaiguan(u"Edit_lrc_kaiguan"_s, u"kaishi"_s)
+    , Edit_yinyue_zongchangdu(u"Edit_yinyue_zongchangdu"_s, u"0"_s)
+    , Edit_dongtaichuangjian_Flash_kaiguan(HiddenValue::defaultingToOwnName(u"Edit_dongtaichuangjian_Flash_kaiguan"_s))
+    , Edit_Falsh_wuxiao_jiance02(HiddenValue::defaultingToOwnName(u"Edit_Falsh_wuxiao_jiance02"_s))
 {
 }
 
@@ -51,7 +58,14 @@ std::vector<HiddenValue *> FrmMainState::values()
             &Edit_ksc_xuhao_leijia,
             &Edit_Num,
             &Edit_wancheng,
-            &Edit_wenzizhuangshi_num};
+            &Edit_wenzizhuangshi_num,
+            &Edit_leijiazhen_num,
+            &Edit_moban_zhizuo_num,
+            &Edit_zuihoumoban_kaiguan,
+            &Edit_lrc_kaiguan,
+            &Edit_yinyue_zongchangdu,
+            &Edit_dongtaichuangjian_Flash_kaiguan,
+            &Edit_Falsh_wuxiao_jiance02};
 }
 
 } // namespace velumo

@@ -33,7 +33,16 @@ struct FrmMainState
     HiddenValue Edit_ksc_xuhao_leijia;   // karaoke song number
     HiddenValue Edit_Num;                // frames rendered so far
     HiddenValue Edit_wancheng;           // movie handshake flag
-    HiddenValue Edit_wenzizhuangshi_num; // effect captions created for a render
+    HiddenValue Edit_wenzizhuangshi_num; // pixels an effect caption moves per frame
+
+    // Template playing and the lyric line.
+    HiddenValue Edit_leijiazhen_num;                  // frame of the current template movie
+    HiddenValue Edit_moban_zhizuo_num;                // playlist row being played
+    HiddenValue Edit_zuihoumoban_kaiguan;             // "tongguo" once the closing template plays
+    HiddenValue Edit_lrc_kaiguan;                     // lyric state: "kaishi", "tingzhi", "tingzhi1", "tingzhi2"
+    HiddenValue Edit_yinyue_zongchangdu;              // total music length in seconds
+    HiddenValue Edit_dongtaichuangjian_Flash_kaiguan; // "yi_chuangjian_Falsh" once a player exists
+    HiddenValue Edit_Falsh_wuxiao_jiance02;           // last total-frames reading of the failure check
 
     std::vector<StringTable *> tables();
     std::vector<HiddenValue *> values();

@@ -1,0 +1,135 @@
+#include "render/album_renderer.h"
+
+#include "app/project/photo_columns.h"
+#include "app/project/project_model.h"
+#include "app/workspace/working_tree.h"
+#include "templates/template_catalogue.h"
+#include "tests/render/render_fixtures.h"
+#include "tests/support/jpeg_fixtures.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/temp_tree.h"
+
+#include <QImageReader>
+
+#include <gtest/gtest.h>
+
+using namespace Qt::Literals::StringLiterals;
+using namespace std::chrono_literals;
+using namespace velumo;
+using velumo::test::TempTree;
+
+namespace {
+
+namespace pc = photo_column;
+
+const QSize kOutput(640, 360);
+const QColor kRed(220, 30, 30);
+const QColor kBlue(30, 30, 220);
+const QColor kYellow(240, 220, 20);
+
+class AlbumRendererTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        working_tree::prepare(program);
+        writeMovie(u"smxcwjj/tp_wjj/tp_wjj/tp_wjj_zuihou/w_j_zuihou.rar"_s, test::closingTemplate(30, kYellow));
+    }
+
+    void writeMovie(const QString &relative, const QByteArray &movie) { tree.writeFile(relative, movie); }
+
+    // Instance n: its movie (when given), a photo of `colour` in its slot and one photo row.
+    void addInstance(int n, int frames, QColor colour, const QByteArray &movie)
+    {
+        const QString folder = u"smxcwjj/tp_wjj/tp_wjj/tp_wjj_%1/"_s.arg(n);
+        if (!movie.isEmpty())
+            writeMovie(folder + u"w_j_%1.rar"_s.arg(n), movie);
+        QImage photo(640, 480, QImage::Format_RGB32);
+        photo.fill(colour);
+        tree.writeFile(folder + u"picture_1.rar"_s, test::encodeJpeg(photo));
+        QStringList row(22);
+        row[pc::kInstance] = QString::number(n);
+        row[pc::kTotalFrames] = QString::number(frames);
+        model.form1.ListView_daoruxiangpian.appendRow(row);
+        model.form1.Edit_mobanleijia_sum.setText(QString::number(n));
+    }
+
+    AlbumRenderer renderer(std::chrono::milliseconds handshakeWait = 3000ms)
+    {
+        return AlbumRenderer({program, defaultTemplatePlayerFactory(), kOutput, {}, handshakeWait}, model);
+    }
+
+    // Every frame of the album, as the encoder would take them.
+    std::vector<QImage> renderAll(AlbumRenderer &album)
+    {
+        const RenderPlan &plan = album.start();
+        std::vector<QImage> frames{album.openingFrame()};
+        while (int(frames.size()) < plan.frameBudget)
+            frames.push_back(album.step());
+        return frames;
+    }
+
+    static QColor centre(const QImage &frame) { return QColor(frame.pixel(frame.width() / 2, frame.height() / 2)); }
+
+    TempTree tree;
+    ProgramFolder program{tree.path()};
+    ProjectModel model;
+};
+
+TEST_F(AlbumRendererTest, PlaysEveryInstanceFrameByFrameThenTheClosingTemplateToTheBudget)
+{
+    addInstance(1, 10, kRed, test::slotTemplate(10));
+    addInstance(2, 12, kBlue, test::slotTemplate(12));
+    AlbumRenderer album = renderer();
+    const std::vector<QImage> frames = renderAll(album);
+
+    ASSERT_EQ(frames.size(), size_t(122));
+    EXPECT_EQ(frames[0], album.openingFrame());
+    for (size_t i = 1; i < frames.size(); ++i) {
+        const QColor expected = i <= 10 ? kRed : i <= 22 ? kBlue : kYellow;
+        ASSERT_TRUE(test::near(centre(frames[i]), expected)) << "frame " << i << " " << centre(frames[i]).name().toStdString();
+    }
+    // The first template opens on the opening picture: its corners show through.
+    EXPECT_TRUE(test::near(QColor(frames[1].pixel(5, 5)), QColor(frames[0].pixel(5, 5)), 30));
+
+    // The scene picture is the clean last frame of the template before the closing one.
+    QImageReader scene(tree.abs(u"smxcwjj/tp_wjj/pic/picture_0.rar"_s));
+    const QImage picture = scene.read();
+    ASSERT_EQ(picture.size(), QSize(1920, 1080));
+    EXPECT_TRUE(test::near(centre(picture), kBlue));
+
+    const HostLog &log = album.hostLog();
+    ASSERT_EQ(log.playerCreations.size(), 6);
+    EXPECT_EQ(log.playerCreations.at(0), u"1B-卸载创建的FLASH完成！"_s);
+    EXPECT_EQ(log.playerCreations.at(1), u"2B-创建FLASH控件完成！"_s);
+    EXPECT_TRUE(log.failures.isEmpty());
+    EXPECT_EQ(model.frmMain.Edit_Num.text(), u"121"_s);
+    EXPECT_EQ(model.frmMain.Edit_shijian.text(), u"00:04"_s);
+    EXPECT_EQ(model.frmMain.Edit_zuihoumoban_kaiguan.text(), u"tongguo"_s);
+}
+
+TEST_F(AlbumRendererTest, UnplayableTemplatesAreLoggedAndSkippedAndTheAlbumKeepsItsLength)
+{
+    addInstance(1, 10, kBlue, {});                              // movie missing
+    addInstance(2, 10, kBlue, test::silentMovie(10, true));     // never reports its pictures
+    addInstance(3, 10, kRed, test::slotTemplate(10));
+    AlbumRenderer album = renderer(300ms);
+    const std::vector<QImage> frames = renderAll(album);
+
+    ASSERT_EQ(frames.size(), size_t(130));
+    EXPECT_TRUE(test::near(centre(frames[1]), kRed));
+    EXPECT_TRUE(test::near(centre(frames[11]), kYellow));
+    const QStringList lines = album.takeLogLines();
+    ASSERT_EQ(lines.size(), 2);
+    EXPECT_TRUE(lines.at(0).contains(u"w_j_1.rar"_s)) << lines.at(0).toStdString();
+    EXPECT_TRUE(lines.at(1).contains(u"w_j_2.rar"_s)) << lines.at(1).toStdString();
+}
+
+TEST_F(AlbumRendererTest, MovieWithoutTheTemplateMarkerEndsTheRender)
+{
+    addInstance(1, 10, kRed, test::silentMovie(10, false));
+    AlbumRenderer album = renderer(300ms);
+    EXPECT_THROW(album.start(), TemplateMarkerMissing);
+}
+
+} // namespace
