@@ -42,7 +42,7 @@ public:
                 return fail(JpegStructureProblem::Truncated);
             const std::uint8_t marker = m_bytes[m_pos++];
             if (marker == kEoi)
-                return m_result.frameSize.isEmpty() ? fail(JpegStructureProblem::NoFrame) : m_result;
+                return finish();
             if (marker == kSoi)
                 return fail(JpegStructureProblem::NotJpeg);
             if (isRestart(marker) || marker == kTem)
@@ -67,6 +67,18 @@ public:
     }
 
 private:
+    // Every scan codes every block of a full-resolution component with at least one bit, so
+    // the coded data is at least one bit per 8 x 8 block of the frame.
+    JpegStructure finish()
+    {
+        if (m_result.frameSize.isEmpty())
+            return fail(JpegStructureProblem::NoFrame);
+        const qint64 blocks = (qint64(m_result.frameSize.width()) + 7) / 8 * ((qint64(m_result.frameSize.height()) + 7) / 8);
+        if (m_entropyBytes * 8 < blocks)
+            m_result.problem = JpegStructureProblem::TooLittleData;
+        return m_result;
+    }
+
     JpegStructure fail(JpegStructureProblem problem)
     {
         JpegStructure result;
@@ -103,6 +115,14 @@ private:
     // marker. Leaves m_pos on that marker's 0xFF.
     bool skipEntropyData()
     {
+        const qsizetype start = m_pos;
+        const bool found = findScanEnd();
+        m_entropyBytes += m_pos - start;
+        return found;
+    }
+
+    bool findScanEnd()
+    {
         while (m_pos < m_size) {
             const void *found = std::memchr(m_bytes + m_pos, kMarkerStart, size_t(m_size - m_pos));
             if (!found)
@@ -123,6 +143,7 @@ private:
     const std::uint8_t *m_bytes;
     qsizetype m_size;
     qsizetype m_pos = 0;
+    qint64 m_entropyBytes = 0;
     JpegStructure m_result;
 };
 

@@ -11,12 +11,15 @@ enum class JpegStructureProblem {
     NotJpeg,    // no start-of-image marker, or a segment that makes no sense
     Truncated,  // the data ends before the end-of-image marker
     NoFrame,    // scan data without a frame header, or a frame of zero size
+    // Less coded data than the frame's blocks need: a few bytes claiming a huge frame, which
+    // decoders would still allocate whole-frame buffers for.
+    TooLittleData,
 };
 
 struct JpegStructure
 {
     JpegStructureProblem problem = JpegStructureProblem::None;
-    QSize frameSize; // as stored, before any orientation is applied
+    QSize frameSize; // as stored, before any orientation is applied; also set for TooLittleData
     int components = 0;
 };
 

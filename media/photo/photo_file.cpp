@@ -29,6 +29,7 @@ QString structureReason(JpegStructureProblem problem)
     case JpegStructureProblem::Truncated:
         return u"文件不完整，可能没有复制完或已损坏"_s;
     case JpegStructureProblem::NoFrame:
+    case JpegStructureProblem::TooLittleData:
         return u"图片数据已损坏"_s;
     case JpegStructureProblem::None:
         break;
@@ -79,11 +80,11 @@ PhotoFile PhotoFile::fromBytes(const QString &path, QByteArray bytes)
         refuse(path, u"文件是空的"_s);
 
     const JpegStructure structure = inspectJpegStructure(photo.m_bytes);
-    if (structure.problem != JpegStructureProblem::None)
-        refuse(path, structureReason(structure.problem));
     const QSize stored = structure.frameSize;
     if (qint64(stored.width()) * stored.height() > kMaxPhotoPixels)
         refuse(path, u"图片尺寸过大（%1×%2）"_s.arg(stored.width()).arg(stored.height()));
+    if (structure.problem != JpegStructureProblem::None)
+        refuse(path, structureReason(structure.problem));
 
     QBuffer buffer(&photo.m_bytes);
     QImageReader reader(&buffer, "jpeg");

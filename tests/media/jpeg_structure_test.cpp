@@ -51,6 +51,7 @@ TEST(JpegStructure, TellsWhatIsWrong)
         {"PNG signature", QByteArray("\x89PNG\r\n\x1a\n", 8) + good, JpegStructureProblem::NotJpeg},
         {"scan without frame", withoutFrame, JpegStructureProblem::NoFrame},
         {"zero-height frame", jpegClaimingSize(QSize(16, 0)), JpegStructureProblem::NoFrame},
+        {"a small file claiming a big frame", jpegClaimingSize(QSize(4000, 3000)), JpegStructureProblem::TooLittleData},
         {"segment length below two", QByteArray("\xFF\xD8\xFF\xE0\x00\x01", 6), JpegStructureProblem::NotJpeg},
         {"trailer after the end is ignored", good + "camera trailer", JpegStructureProblem::None},
         {"fill bytes before a marker", QByteArray("\xFF\xD8\xFF\xFF\xFF", 5) + good.mid(3), JpegStructureProblem::None},

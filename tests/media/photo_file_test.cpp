@@ -93,6 +93,7 @@ TEST(PhotoFile, RefusesUnusableFilesNamingFileAndReason)
         {"cut off", good.first(good.size() / 2), u"文件不完整"_s},
         {"not a JPEG", "GIF89a not really", u"不是JPG图片"_s},
         {"decompression bomb", jpegClaimingSize(QSize(60000, 60000)), u"图片尺寸过大"_s},
+        {"few bytes for a big frame", jpegClaimingSize(QSize(4000, 3000)), u"图片数据已损坏"_s},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
