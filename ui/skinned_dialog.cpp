@@ -49,6 +49,14 @@ QLabel *pictureLabel(QWidget *parent, const QString &name)
 
 } // namespace
 
+QString skinnedProgressStyle()
+{
+    return u"QProgressBar { border: 1px solid #8a6d3b; border-radius: 3px; background: #120f0b;"
+           " color: #f3e3bd; text-align: center; font-family: '宋体'; font-size: 12px; }"
+           "QProgressBar::chunk { border-radius: 2px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+           " stop:0 #f0cf7a, stop:0.5 #c8963e, stop:1 #8f6424); }"_s;
+}
+
 QString skinnedButtonStyle()
 {
     return u"QPushButton {"

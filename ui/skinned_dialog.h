@@ -14,6 +14,10 @@ class TitleButtonLabel;
 // white 宋体 text, brighter on hover, sunken when pressed.
 QString skinnedButtonStyle();
 
+// Style sheet for progress bars on skinned windows: a dark groove with a gold chunk and
+// light 宋体 percentage text.
+QString skinnedProgressStyle();
+
 // A centred, word-wrapped message label in light 宋体 of `pixelSize`, for dialog bodies.
 QLabel *skinnedMessageLabel(QWidget *parent, int pixelSize);
 

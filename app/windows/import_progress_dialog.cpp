@@ -24,10 +24,7 @@ ImportProgressDialog::ImportProgressDialog(const QString &objectName, const QStr
     m_bar->setObjectName(u"suiProgressBar1"_s);
     m_bar->setTextVisible(false);
     m_bar->setFixedHeight(18);
-    m_bar->setStyleSheet(u"QProgressBar { border: 1px solid rgb(176, 136, 72); border-radius: 3px;"
-                         " background: rgb(24, 19, 14); }"
-                         "QProgressBar::chunk { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-                         " stop:0 rgb(240, 204, 128), stop:1 rgb(176, 120, 48)); }"_s);
+    m_bar->setStyleSheet(ui::skinnedProgressStyle());
 
     auto *layout = new QVBoxLayout(body());
     layout->setContentsMargins(30, 16, 30, 24);

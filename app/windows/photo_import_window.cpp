@@ -19,14 +19,6 @@ namespace {
 constexpr int kFillStepMs = 100;
 constexpr int kFinishedPauseMs = 1000;
 
-QString progressStyle()
-{
-    return u"QProgressBar { border: 1px solid #8a6d3b; border-radius: 3px; background: #120f0b;"
-           " color: #f3e3bd; text-align: center; font-family: '宋体'; font-size: 12px; }"
-           "QProgressBar::chunk { border-radius: 2px; background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
-           " stop:0 #f0cf7a, stop:0.5 #c8963e, stop:1 #8f6424); }"_s;
-}
-
 void pause(int milliseconds)
 {
     QEventLoop loop;
@@ -48,7 +40,7 @@ PhotoImportWindow::PhotoImportWindow(const ui::SkinPictures &skin, const Program
     m_message->setText(u"正在添加相片，请稍候……"_s);
     m_progress = new QProgressBar(body());
     m_progress->setObjectName(u"ProgressBar_xiangpian"_s);
-    m_progress->setStyleSheet(progressStyle());
+    m_progress->setStyleSheet(ui::skinnedProgressStyle());
     m_progress->setFixedHeight(22);
     auto *layout = new QVBoxLayout(body());
     layout->setContentsMargins(30, 16, 30, 26);
