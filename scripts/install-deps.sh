@@ -8,6 +8,8 @@ packages=(
     g++ cmake ninja-build ccache pkg-config
     # libraries
     qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libjpeg62-turbo-dev
+    # the album encoder, and the ffmpeg tools its tests make songs with and probe albums with
+    libavformat-dev libavcodec-dev libavutil-dev libswscale-dev libswresample-dev ffmpeg
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
     # running: CJK fonts for the Chinese interface, a virtual display for headless runs
