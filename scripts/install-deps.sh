@@ -8,11 +8,11 @@ packages=(
     g++ cmake ninja-build ccache pkg-config
     # libraries
     qt6-base-dev qt6-base-dev-tools libgl-dev zlib1g-dev libjpeg62-turbo-dev
-    # songs: decoding with FFmpeg, playing through Qt Multimedia
+    # songs and the album encoder: decoding and encoding with FFmpeg, playing through Qt Multimedia
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libswscale-dev qt6-multimedia-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
-    # the ffmpeg tool makes the songs the tests import
+    # the ffmpeg tool makes the songs the tests import and probes the albums they write
     ffmpeg
     # running: CJK fonts for the Chinese interface, a virtual display for headless runs
     fonts-noto-cjk fonts-wqy-zenhei xvfb xauth e2fsprogs

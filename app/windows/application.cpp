@@ -8,6 +8,7 @@
 #include "app/windows/main_window.h"
 #include "app/windows/music_commands.h"
 #include "app/windows/photo_import_window.h"
+#include "app/windows/render_window.h"
 #include "app/windows/plugin_dialog.h"
 #include "app/workspace/single_instance.h"
 #include "app/workspace/working_tree.h"
@@ -67,7 +68,7 @@ std::optional<int> Application::start()
 
     const HelpPages help{QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)),
                          QUrl::fromLocalFile(m_setup.program.resolve(u"help\\plugin.html"_s)).resolved(QUrl(u"#install"_s))};
-    createSecondaryWindows(m_windows, m_skin, help, {m_setup.program, m_model, *m_random});
+    createSecondaryWindows(m_windows, m_skin, help, {m_setup.program, m_model, *m_random, m_setup.playerFactory});
     m_mainWindow->setMessageBox(m_windows.Form8);
     m_mainWindow->setHintWindows(m_windows.Form30, {m_windows.Form31, m_windows.Form32, m_windows.Form33});
     m_photoCommands = std::make_unique<PhotoCommands>(m_model, *m_windows.MainForm, *m_windows.Form8,
@@ -154,6 +155,9 @@ void Application::connectCommands()
         refreshLists();
     });
     connect(m_binding.get(), &BindingCommands::bindingsChanged, main, refreshLists);
+
+    // A template movie that is not ours ends the program, as a foreign library does at start-up.
+    connect(m_windows.frmMain, &RenderWindow::foreignTemplate, main, &QWidget::close);
 }
 
 void Application::createMediaCommands()

@@ -7,6 +7,7 @@
 #include "app/windows/import_progress_dialog.h"
 #include "app/windows/main_window.h"
 #include "app/windows/photo_import_window.h"
+#include "app/windows/render_window.h"
 #include "app/windows/plugin_dialog.h"
 #include "ui/message_box.h"
 
@@ -83,6 +84,8 @@ QWidget *createWindow(WindowSet &windows, const WindowTitle &title, const ui::Sk
     QWidget *parent = windows.Form1;
     if (title.objectName == u"MainForm"_s)
         return windows.MainForm = new PhotoImportWindow(skin, services.program, services.model, services.random, parent);
+    if (title.objectName == u"frmMain"_s)
+        return windows.frmMain = new RenderWindow(skin, services.program, services.model, services.playerFactory, parent);
     if (title.objectName == u"Form8"_s)
         return windows.Form8 = new ui::MessageBox(skin, parent);
     if (title.objectName == u"Form6"_s)

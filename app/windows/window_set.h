@@ -1,5 +1,6 @@
 #pragma once
 
+#include "players/template_player.h"
 #include "ui/skin_pictures.h"
 
 #include <QString>
@@ -19,6 +20,7 @@ class HintWindow;
 class ImportProgressDialog;
 class MainWindow;
 class PhotoImportWindow;
+class RenderWindow;
 class PluginDialog;
 class ProgramFolder;
 class RandomSource;
@@ -33,6 +35,7 @@ struct WindowSet
 {
     MainWindow *Form1 = nullptr;
     PhotoImportWindow *MainForm = nullptr;
+    RenderWindow *frmMain = nullptr;
     ImportProgressDialog *Form6 = nullptr; // "添加音乐"
     ui::MessageBox *Form8 = nullptr;
     ImportProgressDialog *Form7 = nullptr; // "添加歌词"
@@ -75,6 +78,7 @@ struct WindowServices
     const ProgramFolder &program;
     ProjectModel &model;
     RandomSource &random;
+    TemplatePlayerFactory playerFactory;
 };
 
 // Creates the windows after the main window, in order. The main window becomes their parent,

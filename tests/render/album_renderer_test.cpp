@@ -38,20 +38,9 @@ protected:
 
     void writeMovie(const QString &relative, const QByteArray &movie) { tree.writeFile(relative, movie); }
 
-    // Instance n: its movie (when given), a photo of `colour` in its slot and one photo row.
     void addInstance(int n, int frames, QColor colour, const QByteArray &movie)
     {
-        const QString folder = u"smxcwjj/tp_wjj/tp_wjj/tp_wjj_%1/"_s.arg(n);
-        if (!movie.isEmpty())
-            writeMovie(folder + u"w_j_%1.rar"_s.arg(n), movie);
-        QImage photo(640, 480, QImage::Format_RGB32);
-        photo.fill(colour);
-        tree.writeFile(folder + u"picture_1.rar"_s, test::encodeJpeg(photo));
-        QStringList row(22);
-        row[pc::kInstance] = QString::number(n);
-        row[pc::kTotalFrames] = QString::number(frames);
-        model.form1.ListView_daoruxiangpian.appendRow(row);
-        model.form1.Edit_mobanleijia_sum.setText(QString::number(n));
+        test::addInstance(tree, model, n, frames, colour, movie);
     }
 
     AlbumRenderer renderer(std::chrono::milliseconds handshakeWait = 3000ms)

@@ -1,6 +1,10 @@
 #include "tests/render/render_fixtures.h"
 
+#include "app/project/photo_columns.h"
+#include "app/project/project_model.h"
 #include "players/swf/writer/action_assembler.h"
+#include "tests/support/jpeg_fixtures.h"
+#include "tests/support/temp_tree.h"
 #include "players/swf/writer/movie_writer.h"
 #include "tools/template_author/composer.h"
 
@@ -15,6 +19,21 @@ QByteArray bytesOf(const swf::writer::Bytes &bytes)
 }
 
 } // namespace
+
+void addInstance(TempTree &tree, ProjectModel &model, int n, int frames, QColor colour, const QByteArray &movie)
+{
+    const QString folder = QStringLiteral("smxcwjj/tp_wjj/tp_wjj/tp_wjj_%1/").arg(n);
+    if (!movie.isEmpty())
+        tree.writeFile(folder + QStringLiteral("w_j_%1.rar").arg(n), movie);
+    QImage photo(640, 480, QImage::Format_RGB32);
+    photo.fill(colour);
+    tree.writeFile(folder + QStringLiteral("picture_1.rar"), encodeJpeg(photo));
+    QStringList row(22);
+    row[photo_column::kInstance] = QString::number(n);
+    row[photo_column::kTotalFrames] = QString::number(frames);
+    model.form1.ListView_daoruxiangpian.appendRow(row);
+    model.form1.Edit_mobanleijia_sum.setText(QString::number(n));
+}
 
 QByteArray slotTemplate(int frames)
 {

@@ -3,7 +3,17 @@
 #include <QByteArray>
 #include <QColor>
 
+namespace velumo {
+struct ProjectModel;
+}
+
 namespace velumo::test {
+
+class TempTree;
+
+// Template instance n of an album in the program folder `tree`: its movie (when given), a photo
+// of `colour` in its slot, and one photo row with the instance's frame count.
+void addInstance(TempTree &tree, ProjectModel &model, int n, int frames, QColor colour, const QByteArray &movie);
 
 // A template movie as the library makes them: the scene picture over the stage and one
 // 640 x 480 photo slot at the centre, `frames` frames long.
