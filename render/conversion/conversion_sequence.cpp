@@ -33,14 +33,6 @@ bool isHighQuality(const ConversionRequest &request)
     return request.quality == u"gaoqing_huazhi"_s;
 }
 
-bool getsFrameFormat(const ConversionRequest &request)
-{
-    if (isHighQuality(request))
-        return true;
-    static const QStringList videoKinds = {u"VCD"_s, u"SVCD"_s, u"DVD"_s, u"AVI"_s};
-    return request.quality == u"yiban_huazhi"_s && videoKinds.contains(request.outputKind);
-}
-
 } // namespace
 
 ConversionSequence::ConversionSequence(MclLibrary &library, ConversionHooks hooks)
@@ -118,8 +110,9 @@ void ConversionSequence::applySettings(const ConversionRequest &request)
     m_library.MclVideoSetKeepDuration(m_job, request.keepDuration ? -1 : 0);
     if (request.photoLengthMode)
         m_library.MclAudioSetTruncateToVideo(m_job, -1);
-    if (getsFrameFormat(request))
-        m_library.MclVideoSetFormat(m_job, request.width, request.height, 32);
+    // Every kind gets the chosen size, picture sequences at normal quality too: without it
+    // each picture would keep the size of its own frame, the opening picture 1920 x 1080.
+    m_library.MclVideoSetFormat(m_job, request.width, request.height, 32);
     if (isHighQuality(request))
         m_library.MclVideoSetBitRate(m_job, 99999, 2500, 100000);
     m_library.MclAudioSetCodec(m_job, MclAudioUsual);

@@ -100,7 +100,7 @@ INSTANTIATE_TEST_SUITE_P(
         SettingCase{"PicturesNormal",
                     request(u"XLTP"_s, u"PAL"_s, u"yiban_huazhi"_s),
                     {u"MclVideoSetKeepDuration(7, -1)"_s, u"MclAudioSetTruncateToVideo(7, -1)"_s,
-                     u"MclAudioSetCodec(7, 2)"_s}},
+                     u"MclVideoSetFormat(7, 1280, 720, 32)"_s, u"MclAudioSetCodec(7, 2)"_s}},
         SettingCase{"AviNormal",
                     request(u"AVI"_s, u"PAL"_s, u"yiban_huazhi"_s),
                     {u"MclVideoSetKeepDuration(7, -1)"_s, u"MclAudioSetTruncateToVideo(7, -1)"_s,
