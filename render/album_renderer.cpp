@@ -47,6 +47,7 @@ const RenderPlan &AlbumRenderer::start()
     frmMain.Edit_wancheng.setText(QString());
     m_hostLog = {};
     m_loggedFailures = 0;
+    m_closingDue = false;
     m_logLines.clear();
 
     m_plan = buildRenderPlan(m_setup.program, m_model.form1, frmMain, m_setup.duration);
@@ -81,7 +82,12 @@ QImage AlbumRenderer::step()
     m_lyrics.advance();
     m_logLines << m_lyrics.takeProblems();
 
-    if (m_host.hasMovie() && frmMain.Edit_zuihoumoban_kaiguan.text() == u"butongguo"_s) {
+    if (m_plan.closingFrame >= 0 && frmMain.Edit_Num.number() >= m_plan.closingFrame
+        && frmMain.Edit_zuihoumoban_kaiguan.text() == u"butongguo"_s) {
+        // The music is about to end: the closing template takes over from here.
+        m_closingDue = true;
+        changeScene();
+    } else if (m_host.hasMovie() && frmMain.Edit_zuihoumoban_kaiguan.text() == u"butongguo"_s) {
         int total = 0;
         try {
             total = m_host.totalFrames();
@@ -123,8 +129,9 @@ std::optional<QString> AlbumRenderer::nextMoviePath()
     // Nothing follows the closing template.
     if (frmMain.Edit_zuihoumoban_kaiguan.text() == u"tongguo"_s)
         return std::nullopt;
-    int position = frmMain.Edit_moban_zhizuo_num.number() + 1;
-    if (position >= playlist.rowCount() && !m_plan.photoLength && m_plan.loopPictures && playlist.rowCount() > 0)
+    int position = m_closingDue ? playlist.rowCount() : frmMain.Edit_moban_zhizuo_num.number() + 1;
+    if (!m_closingDue && position >= playlist.rowCount() && !m_plan.photoLength && m_plan.loopPictures
+        && playlist.rowCount() > 0)
         position = 0; // a music-length album plays its templates again until the music ends
     frmMain.Edit_moban_zhizuo_num.setText(QString::number(position));
     if (position < playlist.rowCount())

@@ -71,6 +71,7 @@ private:
     TemplateHost m_host;
     LyricTrack m_lyrics;
     QImage m_lastMovie;
+    bool m_closingDue = false;
     QStringList m_logLines;
 };
 

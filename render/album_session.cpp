@@ -99,6 +99,9 @@ void AlbumSession::run(const AlbumRequest &request)
         QFile::remove(request.videoOut);
         std::rethrow_exception(frameError);
     }
+    // The library has removed its partial output; the user is told why there is no album.
+    if (m_library.MclGetError() != 0)
+        throw Failure(u"相册没有制作完成：%1"_s.arg(m_library.MclGetErrorStr()));
 }
 
 void AlbumSession::stop()

@@ -36,9 +36,10 @@ public:
                  MclLibrary &library, AlbumSessionHooks hooks);
     ~AlbumSession();
 
-    // Runs the whole album and returns when the conversion has ended (finished, stopped or
-    // failed). Throws TemplateMarkerMissing for a movie that is not ours and velumo::Failure
-    // when the render cannot start or a frame cannot be made; the partial output is removed.
+    // Runs the whole album and returns when the conversion has ended (finished or stopped).
+    // Throws TemplateMarkerMissing for a movie that is not ours, and velumo::Failure when the
+    // render cannot start, a frame cannot be made or the encoder fails (an output that cannot
+    // be written, a song that has gone); the partial output is removed.
     void run(const AlbumRequest &request);
     // Ends a running conversion at the next frame.
     void stop();

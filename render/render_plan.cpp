@@ -83,6 +83,13 @@ RenderPlan buildRenderPlan(const ProgramFolder &program, const Form1State &form1
     plan.photoLength = duration.photoLength || music.rowCount() == 0 || songFrames == 0;
     plan.loopMusic = duration.loopMusic && music.rowCount() > 0;
     plan.frameBudget = plan.photoLength ? templateFrames + kClosingFrames : std::max(songFrames, 1);
+    if (!plan.photoLength && songFrames > 2 * kClosingFrames - 1)
+        plan.closingFrame = songFrames - kClosingFrames;
+    if (plan.photoLength && plan.loopMusic && songFrames > 0) {
+        const QStringList songs = plan.soundTrack;
+        for (int covered = songFrames; covered < plan.frameBudget; covered += songFrames)
+            plan.soundTrack << songs;
+    }
     return plan;
 }
 

@@ -114,6 +114,32 @@ TEST_F(AlbumRendererTest, UnplayableTemplatesAreLoggedAndSkippedAndTheAlbumKeeps
     EXPECT_TRUE(lines.at(1).contains(u"w_j_2.rar"_s)) << lines.at(1).toStdString();
 }
 
+TEST_F(AlbumRendererTest, MusicLengthAlbumsLoopOrHoldTheirTemplatesAndEndOnTheClosingOne)
+{
+    addInstance(1, 10, kRed, test::slotTemplate(10));
+    addInstance(2, 12, kBlue, test::slotTemplate(12));
+    model.form1.ListView_daoru_yinyue.appendRow(
+        {u"1"_s, u"song"_s, u".mp3"_s, u"/m/a.mp3"_s, u"00:00:12"_s, u"300"_s, u"wu"_s, u"wu"_s});
+    struct Case
+    {
+        bool loopPictures;
+        std::vector<std::pair<int, QColor>> frames;
+    };
+    const Case cases[] = {
+        {true, {{5, kRed}, {15, kBlue}, {25, kRed}, {35, kBlue}, {199, kRed}, {200, kRed}, {201, kYellow}, {299, kYellow}}},
+        {false, {{5, kRed}, {15, kBlue}, {25, kYellow}, {120, kYellow}, {299, kYellow}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.loopPictures);
+        AlbumRenderer album({program, defaultTemplatePlayerFactory(), kOutput, {false, false, c.loopPictures}, 3000ms},
+                            model);
+        const std::vector<QImage> frames = renderAll(album);
+        ASSERT_EQ(frames.size(), size_t(300));
+        for (const auto &[index, colour] : c.frames)
+            EXPECT_TRUE(test::near(centre(frames[size_t(index)]), colour)) << "frame " << index;
+    }
+}
+
 TEST_F(AlbumRendererTest, MovieWithoutTheTemplateMarkerEndsTheRender)
 {
     addInstance(1, 10, kRed, test::silentMovie(10, false));

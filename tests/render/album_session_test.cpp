@@ -1,5 +1,6 @@
 #include "render/album_session.h"
 
+#include "app/base/failure.h"
 #include "app/project/project_model.h"
 #include "app/workspace/working_tree.h"
 #include "render/album_renderer.h"
@@ -111,6 +112,20 @@ TEST_F(AlbumSessionTest, StoppingMidwayLeavesNoAlbumBehind)
     session.run(dvd());
     EXPECT_LT(frames, 122);
     EXPECT_FALSE(QFile::exists(tree.abs(u"我的 相册.mpg"_s)));
+}
+
+TEST_F(AlbumSessionTest, UnwritableOutputEndsTheAlbumWithAMessageAndNoFile)
+{
+    AlbumRequest request = dvd();
+    request.videoOut = request.audioOut = tree.abs(u"不存在的文件夹/相册.mpg"_s);
+    AlbumSession session(program, model, defaultTemplatePlayerFactory(), library, {});
+    try {
+        session.run(request);
+        ADD_FAILURE() << "the album was reported as made";
+    } catch (const Failure &failure) {
+        EXPECT_TRUE(failure.message().contains(u"相册没有制作完成"_s)) << failure.message().toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(request.videoOut));
 }
 
 } // namespace

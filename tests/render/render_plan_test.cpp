@@ -100,4 +100,15 @@ TEST_F(RenderPlanTest, MusicLengthAlbumLastsAsLongAsTheSongs)
     EXPECT_EQ(noSongs.frameBudget, 140);
 }
 
+TEST_F(RenderPlanTest, LoopedMusicRepeatsTheSongsUntilTheyCoverThePhotoLengthAlbum)
+{
+    addPhoto(1, 1000);
+    addSong(u"/m/a.mp3"_s, 250);
+    addSong(u"/m/b.mp3"_s, 500);
+    EXPECT_EQ(plan({true, true, false}).soundTrack,
+              QStringList({u"/m/a.mp3"_s, u"/m/b.mp3"_s, u"/m/a.mp3"_s, u"/m/b.mp3"_s}));
+    EXPECT_EQ(plan({true, false, false}).soundTrack, QStringList({u"/m/a.mp3"_s, u"/m/b.mp3"_s}));
+    EXPECT_EQ(plan({false, false, false}).closingFrame, 650);
+}
+
 } // namespace
