@@ -4,6 +4,7 @@
 #include "app/project/project_model.h"
 #include "render/album_renderer.h"
 #include "render/opening_picture.h"
+#include "render/output/output_kind.h"
 
 #include <QDir>
 #include <QImageWriter>
@@ -13,23 +14,6 @@
 using namespace Qt::Literals::StringLiterals;
 
 namespace velumo {
-
-QString outputKindToken(OutputKind kind)
-{
-    switch (kind) {
-    case OutputKind::Vcd:
-        return u"VCD"_s;
-    case OutputKind::Svcd:
-        return u"SVCD"_s;
-    case OutputKind::Dvd:
-        return u"DVD"_s;
-    case OutputKind::Avi:
-        return u"AVI"_s;
-    case OutputKind::PictureSequence:
-        break;
-    }
-    return u"XLTP"_s;
-}
 
 AlbumSession::AlbumSession(ProgramFolder program, ProjectModel &model, TemplatePlayerFactory playerFactory,
                            MclLibrary &library, AlbumSessionHooks hooks)
@@ -76,11 +60,14 @@ void AlbumSession::run(const AlbumRequest &request)
     // encoder has unwound, never through it.
     std::exception_ptr frameError;
     ConversionHooks hooks = m_hooks.conversion;
-    hooks.renderStep = [&](MclHandle job, const QString &, qint64) {
+    hooks.renderStep = [&](MclHandle job, const QString &, qint64 frame) {
         if (frameError)
             return;
         try {
-            m_library.MclPutFrame(job, plan.frameFile, renderer.step());
+            const QImage composed = renderer.step();
+            if (m_hooks.frameComposed)
+                m_hooks.frameComposed(frame + 1, composed);
+            m_library.MclPutFrame(job, plan.frameFile, composed);
             for (const QString &line : renderer.takeLogLines()) {
                 if (hooks.log)
                     hooks.log(line);

@@ -23,6 +23,9 @@ struct AlbumSessionHooks
     ConversionHooks conversion;                   // log, list loading, busy cursor, start and end
     std::function<void(int maximum)> planMade;    // ProgressBar1: 0 … 2 × frame budget, budget done
     std::function<void()> frameMade;              // ProgressBar1 + 1, ProgressBar2 cycling 0 … 100
+    // Every composed frame with its album frame number (1 … budget − 1; frame 0 is the
+    // opening picture), for observers such as a quality check.
+    std::function<void(qint64 albumFrame, const QImage &frame)> frameComposed;
 };
 
 // One album: the render start (plan, opening picture, lyric, first template), then the
@@ -57,8 +60,5 @@ private:
     std::unique_ptr<ConversionSequence> m_sequence;
     std::chrono::milliseconds m_handshakeWait;
 };
-
-// The encoder's name for an output kind.
-QString outputKindToken(OutputKind kind);
 
 } // namespace velumo

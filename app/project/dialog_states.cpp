@@ -7,12 +7,13 @@ namespace velumo {
 Form39State::Form39State()
     : Edit_chicun_width(HiddenValue::defaultingToOwnName(u"Edit_chicun_width"_s))
     , Edit_chicun_height(HiddenValue::defaultingToOwnName(u"Edit_chicun_height"_s))
+    , Edit_quxiao(u"Edit_quxiao"_s, QString())
 {
 }
 
 std::vector<HiddenValue *> Form39State::values()
 {
-    return {&Edit_chicun_width, &Edit_chicun_height};
+    return {&Edit_chicun_width, &Edit_chicun_height, &Edit_quxiao};
 }
 
 Form49State::Form49State()

@@ -31,13 +31,15 @@ struct Form17State
     void reset() { *this = Form17State(); }
 };
 
-// The output size window Form39: the chosen output size, set by the output commands.
+// The output size window Form39: the chosen output size, set by the output commands, and
+// whether the user closed the window instead of starting.
 struct Form39State
 {
     Form39State();
 
     HiddenValue Edit_chicun_width;
     HiddenValue Edit_chicun_height;
+    HiddenValue Edit_quxiao; // "quxiao" after the close mark, empty otherwise
 
     std::vector<StringTable *> tables() { return {}; }
     std::vector<HiddenValue *> values();

@@ -1,6 +1,7 @@
 #include "app/windows/application.h"
 
 #include "app/base/failure.h"
+#include "app/windows/album_commands.h"
 #include "app/windows/binding_commands.h"
 #include "app/windows/exit_dialog.h"
 #include "app/windows/lyric_commands.h"
@@ -158,6 +159,16 @@ void Application::connectCommands()
 
     // A template movie that is not ours ends the program, as a foreign library does at start-up.
     connect(m_windows.frmMain, &RenderWindow::foreignTemplate, main, &QWidget::close);
+
+    main->setCommand(MainCommand::AlbumLength, [this] { m_album->showAlbumLength(); });
+    main->setCommand(MainCommand::OtherSettings, [this] { m_album->showOtherSettings(); });
+    const std::pair<MainCommand, OutputKind> makeCommands[] = {
+        {MainCommand::MakeVcd, OutputKind::Vcd},
+        {MainCommand::MakeSvcd, OutputKind::Svcd},
+        {MainCommand::MakeDvd, OutputKind::Dvd},
+        {MainCommand::MakeAvi, OutputKind::Avi}};
+    for (const auto &[command, kind] : makeCommands)
+        main->setCommand(command, [this, kind] { m_album->makeAlbum(kind); });
 }
 
 void Application::createMediaCommands()
@@ -167,6 +178,18 @@ void Application::createMediaCommands()
     m_music = std::make_unique<MusicCommands>(m_model, m_setup.program, *m_mediaPlayer, m_windows, chooseFiles);
     m_lyrics = std::make_unique<LyricCommands>(m_model, m_setup.program, m_windows, chooseFiles);
     m_binding = std::make_unique<BindingCommands>(m_model, m_windows);
+
+    m_album = std::make_unique<AlbumCommands>(
+        m_model, AlbumWindows{*m_windows.Form2, *m_windows.Form17, *m_windows.Form39, *m_windows.Form49, *m_windows.Form8},
+        albumFileDialog(), m_mainWindow.get());
+    m_album->setStartRender([this](const AlbumRequest &request) {
+        RenderWindow &render = *m_windows.frmMain;
+        render.prepare(request);
+        render.centreOnScreen();
+        render.exec();
+        if (!render.failure().isEmpty())
+            m_windows.Form8->showMessage(render.failure());
+    });
 }
 
 void Application::startupCheck()

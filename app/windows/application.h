@@ -16,6 +16,7 @@
 
 namespace velumo {
 
+class AlbumCommands;
 class BindingCommands;
 class LyricCommands;
 class MediaPlayer;
@@ -63,6 +64,8 @@ public:
     MusicCommands &music() { return *m_music; }
     LyricCommands &lyrics() { return *m_lyrics; }
     BindingCommands &binding() { return *m_binding; }
+    // The album's length, the other settings and the make-album commands.
+    AlbumCommands &album() { return *m_album; }
 
 private:
     void connectCommands();
@@ -83,6 +86,7 @@ private:
     std::unique_ptr<MusicCommands> m_music;
     std::unique_ptr<LyricCommands> m_lyrics;
     std::unique_ptr<BindingCommands> m_binding;
+    std::unique_ptr<AlbumCommands> m_album;
 };
 
 } // namespace velumo

@@ -1,11 +1,16 @@
 #include "app/windows/window_set.h"
 
+#include "app/project/project_model.h"
+#include "app/windows/album_length_dialog.h"
 #include "app/windows/binding_picker_dialog.h"
 #include "app/windows/confirm_dialog.h"
 #include "app/windows/exit_dialog.h"
 #include "app/windows/hint_window.h"
 #include "app/windows/import_progress_dialog.h"
+#include "app/windows/lyric_type_dialog.h"
 #include "app/windows/main_window.h"
+#include "app/windows/other_settings_dialog.h"
+#include "app/windows/output_size_dialog.h"
 #include "app/windows/photo_import_window.h"
 #include "app/windows/render_window.h"
 #include "app/windows/plugin_dialog.h"
@@ -102,6 +107,14 @@ QWidget *createWindow(WindowSet &windows, const WindowTitle &title, const ui::Sk
         return windows.Form15 = new BindingPickerDialog(skin, parent);
     if (title.objectName == u"Form25"_s)
         return windows.Form25 = new ExitDialog(skin, parent);
+    if (title.objectName == u"Form2"_s)
+        return windows.Form2 = new AlbumLengthDialog(services.model, skin, parent);
+    if (title.objectName == u"Form17"_s)
+        return windows.Form17 = new OtherSettingsDialog(services.model, skin, parent);
+    if (title.objectName == u"Form39"_s)
+        return windows.Form39 = new OutputSizeDialog(services.model, skin, parent);
+    if (title.objectName == u"Form49"_s)
+        return windows.Form49 = new LyricTypeDialog(services.model.form49, skin, parent);
     if (title.objectName == u"Form65"_s)
         return windows.Form65 = new PluginDialog(skin, help.download, help.guide, parent);
     if (HintWindow **slot = hintSlot(windows, title.objectName))

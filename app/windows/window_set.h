@@ -13,12 +13,16 @@ class QWidget;
 
 namespace velumo {
 
+class AlbumLengthDialog;
 class BindingPickerDialog;
 class ConfirmDialog;
 class ExitDialog;
 class HintWindow;
 class ImportProgressDialog;
+class LyricTypeDialog;
 class MainWindow;
+class OtherSettingsDialog;
+class OutputSizeDialog;
 class PhotoImportWindow;
 class RenderWindow;
 class PluginDialog;
@@ -36,6 +40,7 @@ struct WindowSet
     MainWindow *Form1 = nullptr;
     PhotoImportWindow *MainForm = nullptr;
     RenderWindow *frmMain = nullptr;
+    AlbumLengthDialog *Form2 = nullptr; // "相册时长"
     ImportProgressDialog *Form6 = nullptr; // "添加音乐"
     ui::MessageBox *Form8 = nullptr;
     ImportProgressDialog *Form7 = nullptr; // "添加歌词"
@@ -43,11 +48,14 @@ struct WindowSet
     ConfirmDialog *Form13 = nullptr;       // "删除歌词"
     ConfirmDialog *Form14 = nullptr;       // "绑定或解绑"
     BindingPickerDialog *Form15 = nullptr; // "绑定"
+    OtherSettingsDialog *Form17 = nullptr; // "其它设置"
     ExitDialog *Form25 = nullptr;
     HintWindow *Form30 = nullptr; // button hints
     HintWindow *Form31 = nullptr; // photo items
     HintWindow *Form32 = nullptr; // music items
     HintWindow *Form33 = nullptr; // lyric items
+    OutputSizeDialog *Form39 = nullptr; // "输出相册尺寸"
+    LyricTypeDialog *Form49 = nullptr;  // "歌词类型选择"
     PluginDialog *Form65 = nullptr;
 
     // All windows in creation order, the main window first.

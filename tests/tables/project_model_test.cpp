@@ -113,6 +113,7 @@ TEST_F(ProjectModelTest, ValuesStartAtTheirDefaults)
         {u"frmMain"_s, u"Edit_wenzizhuangshi_num"_s, u"3"_s},
         {u"Form49"_s, u"Edit1_shiyong_lrc_or_ksc"_s, u"shiyong_lrcksc"_s},
         {u"Form39"_s, u"Edit_chicun_height"_s, u"Edit_chicun_height"_s},
+        {u"Form39"_s, u"Edit_quxiao"_s, QString()},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(QString(c.owner + u'.' + c.name).toStdString());
