@@ -61,7 +61,6 @@ void applySettingsLook(QWidget *container)
         "QComboBox:hover, QComboBox:focus { border-color: rgb(222, 176, 98); }"
         "QComboBox::drop-down { border: none; width: 22px; }"
         "QComboBox::down-arrow { image: none; width: 0px; height: 0px; }"
-        "QComboBoxPrivateContainer { border: 1px solid rgb(176, 136, 72); background: rgb(33, 27, 21); }"
         "QComboBox QAbstractItemView { color: rgb(242, 232, 212); background: rgb(33, 27, 21);"
         " border: none; outline: none; }"
         "QComboBox QAbstractItemView::item { padding: 4px 8px; min-height: 18px; border: none; }"

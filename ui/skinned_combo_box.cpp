@@ -4,7 +4,10 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QAbstractItemView>
 #include <QStyledItemDelegate>
+
+using namespace Qt::Literals::StringLiterals;
 
 namespace velumo::ui {
 
@@ -14,6 +17,11 @@ SkinnedComboBox::SkinnedComboBox(QWidget *parent)
     // The list's rows follow the style rules only with a styled delegate.
     setItemDelegate(new QStyledItemDelegate(this));
     setCursor(Qt::PointingHandCursor);
+    // The list opens in a frame of its own, which keeps the platform's light edges unless it
+    // is told otherwise itself.
+    if (QWidget *frame = view()->parentWidget())
+        frame->setStyleSheet(u"QComboBoxPrivateContainer { background: rgb(33, 27, 21);"
+                             " border: 1px solid rgb(176, 136, 72); }"_s);
 }
 
 void SkinnedComboBox::paintEvent(QPaintEvent *event)
