@@ -11,6 +11,7 @@
 #include "ui/message_box.h"
 #include "ui/reported_command.h"
 
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QStandardPaths>
@@ -23,8 +24,9 @@ namespace velumo {
 
 AlbumFileChooser albumFileDialog()
 {
+    // The videos folder where there is one, else home: never the program's own folder.
     const QString videos = QStandardPaths::writableLocation(QStandardPaths::MoviesLocation);
-    auto lastFolder = std::make_shared<QString>(QFileInfo(videos).isDir() ? videos : QString());
+    auto lastFolder = std::make_shared<QString>(QFileInfo(videos).isDir() ? videos : QDir::homePath());
     return [lastFolder](QWidget *parent, const SaveFilter &filter) {
         QFileDialog dialog(parent, u"保存相册"_s, *lastFolder, filter.dialogFilter());
         dialog.setObjectName(u"SaveDialog_vcdsvcddvdavi"_s);

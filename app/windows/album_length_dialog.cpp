@@ -18,7 +18,7 @@ AlbumLengthDialog::AlbumLengthDialog(ProjectModel &model, const ui::SkinPictures
     : SkinnedDialog(u"Form2"_s, u"相册时长"_s, skin, parent)
     , m_model(model)
 {
-    setClientSize(440, 230);
+    setClientSize(440, 180);
     ui::applySettingsLook(body());
 
     m_photos = new QRadioButton(u"以相片时间长度为准"_s);
@@ -48,7 +48,8 @@ AlbumLengthDialog::AlbumLengthDialog(ProjectModel &model, const ui::SkinPictures
     row->addWidget(modes, 1);
     row->addWidget(fills, 1);
     auto *layout = new QVBoxLayout(body());
-    layout->setContentsMargins(24, 22, 24, 22);
+    layout->setContentsMargins(24, 16, 24, 18);
+    layout->addStretch(1);
     layout->addLayout(row);
     layout->addStretch(1);
 

@@ -18,7 +18,7 @@ LyricTypeDialog::LyricTypeDialog(Form49State &state, const ui::SkinPictures &ski
     : SkinnedDialog(u"Form49"_s, u"歌词类型选择"_s, skin, parent)
     , m_state(state)
 {
-    setClientSize(540, 220);
+    setClientSize(620, 220);
     ui::applySettingsLook(body());
 
     auto *note = new QLabel(u"说明：检测到已经添加了 LRC 歌词文件和卡拉OK歌词文件，选择后，点[确定]按钮开始制作"_s, body());

@@ -53,7 +53,7 @@ OtherSettingsDialog::OtherSettingsDialog(ProjectModel &model, const ui::SkinPict
     : SkinnedDialog(u"Form17"_s, u"其它设置"_s, skin, parent)
     , m_model(model)
 {
-    setClientSize(560, 350);
+    setClientSize(560, 330);
     ui::applySettingsLook(body());
 
     m_pal = radio(u"suiRadioButton_PAL"_s, u"PAL制式"_s);

@@ -2,6 +2,7 @@
 
 #include "app/project/project_model.h"
 #include "ui/settings_controls.h"
+#include "ui/skinned_combo_box.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -22,10 +23,10 @@ OutputSizeDialog::OutputSizeDialog(ProjectModel &model, const ui::SkinPictures &
 {
     ui::applySettingsLook(body());
 
-    m_sizes = new QComboBox(body());
+    m_sizes = new ui::SkinnedComboBox(body());
     m_sizes->setObjectName(u"suiComboBox_xuanze_shuchu_chicun"_s);
     m_sizes->setMinimumWidth(220);
-    m_formats = new QComboBox(body());
+    m_formats = new ui::SkinnedComboBox(body());
     m_formats->setObjectName(u"suiComboBox_xulietupian_geshi"_s);
     m_formats->addItems(pictureFormats());
     m_formats->setFixedWidth(80);
@@ -53,7 +54,7 @@ OutputSizeDialog::OutputSizeDialog(ProjectModel &model, const ui::SkinPictures &
     sizeRow->addWidget(m_formats);
     auto *grid = new QGridLayout;
     grid->setHorizontalSpacing(12);
-    grid->setVerticalSpacing(16);
+    grid->setVerticalSpacing(20);
     grid->setColumnStretch(1, 1);
     const QString captions[] = {u"选择相册输出尺寸："_s, u"当前输出相册尺寸："_s, u"输出电子相册类型："_s};
     for (int row = 0; row < 3; ++row)
@@ -69,7 +70,7 @@ OutputSizeDialog::OutputSizeDialog(ProjectModel &model, const ui::SkinPictures &
     buttons->addWidget(m_default);
     buttons->addStretch(1);
     auto *layout = new QVBoxLayout(body());
-    layout->setContentsMargins(60, 26, 60, 20);
+    layout->setContentsMargins(60, 30, 60, 24);
     layout->addLayout(grid);
     layout->addStretch(1);
     layout->addLayout(buttons);
