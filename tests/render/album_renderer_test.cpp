@@ -140,6 +140,35 @@ TEST_F(AlbumRendererTest, MusicLengthAlbumsLoopOrHoldTheirTemplatesAndEndOnTheCl
     }
 }
 
+TEST_F(AlbumRendererTest, ScenePictureCarriesNoLyricLine)
+{
+    addInstance(1, 40, kBlue, test::slotTemplate(40));
+    tree.writeFile(u"song.lrc"_s, "[00:01.00]歌词歌词歌词歌词\n");
+    model.form1.ListView_daoru_yinyue.appendRow(
+        {u"1"_s, u"song"_s, u".mp3"_s, u"/m/a.mp3"_s, u"00:00:10"_s, u"250"_s, u"key"_s, u"lyric"_s});
+    // White, size 20, centred at the middle of the frame: right over the photo.
+    model.form1.ListView_daoru_LRC.appendRow({u"1"_s, u"lyric"_s, u".lrc"_s, tree.abs(u"song.lrc"_s), u"key"_s,
+                                              u"song"_s, u"clWhite"_s, u"16777215"_s, u"20"_s, u"黑体"_s, u"cuti"_s,
+                                              u"wu"_s, u"wu"_s, u"juzhong"_s, u"zhongjian"_s});
+    AlbumRenderer album = renderer();
+    const RenderPlan &plan = album.start();
+    QImage lastTemplateFrame;
+    for (int i = 1; i <= 40 && i < plan.frameBudget; ++i)
+        lastTemplateFrame = album.step();
+
+    const auto whitePixels = [](const QImage &image) {
+        int count = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                count += QColor(image.pixel(x, y)).lightness() > 240 ? 1 : 0;
+        return count;
+    };
+    EXPECT_GT(whitePixels(lastTemplateFrame), 100) << "the album frame shows the line";
+    const QImage scene = QImageReader(tree.abs(u"smxcwjj/tp_wjj/pic/picture_0.rar"_s)).read();
+    ASSERT_EQ(scene.size(), QSize(1920, 1080));
+    EXPECT_EQ(whitePixels(scene.scaled(kOutput)), 0) << "the scene picture does not";
+}
+
 TEST_F(AlbumRendererTest, MovieWithoutTheTemplateMarkerEndsTheRender)
 {
     addInstance(1, 10, kRed, test::silentMovie(10, false));
