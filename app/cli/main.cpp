@@ -1,12 +1,12 @@
 // velumo-cli: makes an album without any window, through the same libraries and project
 // tables as the program.
+#include "app/base/failure.h"
 #include "app/base/font_names.h"
 #include "app/cli/album_maker.h"
 #include "app/cli/cli_options.h"
 #include "app/cli/exit_codes.h"
 #include "app/cli/lrc_listing.h"
 #include "app/cli/terminal_progress.h"
-#include "app/base/failure.h"
 
 #include <QDir>
 #include <QGuiApplication>
