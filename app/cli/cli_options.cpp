@@ -26,7 +26,7 @@ struct Options
     QCommandLineOption cropLandscape{u"crop-landscape"_s, u"横照片：full 全屏显示，template 模板默认。默认 full。"_s, u"full|template"_s};
     QCommandLineOption cropPortrait{u"crop-portrait"_s, u"竖照片：enlarge 局部放大，template 模板默认。默认 enlarge。"_s, u"enlarge|template"_s};
     QCommandLineOption seed{u"seed"_s, u"模板抽取的随机种子（0 至 4294967295）；相同的文件和种子得到相同的相册。"_s, u"N"_s};
-    QCommandLineOption dumpTables{u"dump-tables"_s, u"制作结束后把全部项目表写成 DIR/<表名>.tsv，隐藏值写成 DIR/values.tsv。"_s, u"DIR"_s};
+    QCommandLineOption dumpTables{u"dump-tables"_s, u"制作结束后把全部项目表写成 DIR/<窗口>.<表名>.tsv，隐藏值写成 DIR/values.tsv（窗口.名称 与值）。"_s, u"DIR"_s};
 };
 
 void describe(QCommandLineParser &parser, Options &options)
