@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tools/jpeg_writer/jpeg_writer.h"
+
 #include <QByteArray>
 #include <QColor>
 #include <QImage>
@@ -7,15 +9,9 @@
 
 namespace velumo::test {
 
-enum class JpegColour { Rgb, Grey, Cmyk };
-
-struct JpegOptions
-{
-    JpegColour colour = JpegColour::Rgb;
-    bool progressive = false;
-    int exifOrientation = 0; // 0: no EXIF block; 1..8: the stored orientation tag
-    int quality = 90;
-};
+using velumo::encodeJpeg;
+using velumo::JpegColour;
+using velumo::JpegOptions;
 
 // The quadrant colours of quadrantPicture(), as stored.
 inline const QColor kTopLeft{220, 30, 30};
@@ -25,9 +21,6 @@ inline const QColor kBottomRight{230, 230, 30};
 
 // A picture of four flat quadrants, so tests can tell where its corners went.
 QImage quadrantPicture(QSize size);
-
-// `picture` encoded as a JPEG file by libjpeg, with the options given.
-QByteArray encodeJpeg(const QImage &picture, const JpegOptions &options = {});
 
 // A small real JPEG whose frame header claims `claimed` instead of its real size.
 QByteArray jpegClaimingSize(QSize claimed);
