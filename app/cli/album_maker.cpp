@@ -11,6 +11,7 @@
 #include "assign/random_source.h"
 #include "players/audio/ffmpeg_media_player.h"
 #include "render/album_session.h"
+#include "render/output/output_kind.h"
 #include "render/conversion/render_scratch_files.h"
 #include "render/encoder/ffmpeg_mcl.h"
 #include "templates/template_catalogue.h"
