@@ -4,6 +4,7 @@
 
 #include <QFontMetrics>
 #include <QPainter>
+#include <QPainterPath>
 
 #include <cstdint>
 
@@ -69,11 +70,15 @@ void LyricLine::paint(QPainter &painter) const
 {
     if (!m_visible || m_text.isEmpty())
         return;
+    // A thin dark edge keeps a light line readable over a light template, and the reverse.
+    QPainterPath glyphs;
+    glyphs.addText(m_position.x(), m_position.y() + QFontMetrics(m_font).ascent(), m_font, m_text);
+    const QColor edge = m_colour.lightness() > 128 ? QColor(0, 0, 0, 170) : QColor(255, 255, 255, 170);
     painter.save();
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setFont(m_font);
-    painter.setPen(m_colour);
-    painter.drawText(m_position.x(), m_position.y() + QFontMetrics(m_font).ascent(), m_text);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.strokePath(glyphs, QPen(edge, std::max(2.0, m_font.pixelSize() / 16.0), Qt::SolidLine, Qt::RoundCap,
+                                    Qt::RoundJoin));
+    painter.fillPath(glyphs, m_colour);
     painter.restore();
 }
 
