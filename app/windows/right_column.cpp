@@ -94,7 +94,7 @@ RightColumn::RightColumn(QWidget *window, ButtonHints &hints)
 }
 
 ui::SkinnedPanel *RightColumn::makeCountPanel(MediaKind kind, const QString &unit, int buttonTop,
-                                              const std::vector<ButtonSpec> &buttons)
+                                              const std::vector<PanelButtonEntry> &buttons)
 {
     static const QString names[] = {u"suiPanel_xiangpianquyu"_s, u"suiPanel_yinyuequyu"_s, u"suiPanel_gecequyu"_s};
     static const QString captions[] = {u"相片数量:"_s, u"音乐数量:"_s, u"歌词数量:"_s};
@@ -121,18 +121,18 @@ ui::SkinnedPanel *RightColumn::makeCountPanel(MediaKind kind, const QString &uni
     return panel;
 }
 
-QPushButton *RightColumn::makeButton(QWidget *parent, MediaKind kind, const ButtonSpec &spec)
+QPushButton *RightColumn::makeButton(QWidget *parent, MediaKind kind, const PanelButtonEntry &entry)
 {
-    auto *button = new QPushButton(spec.caption, parent);
-    button->setObjectName(parent->objectName() + u"_"_s + spec.caption);
+    auto *button = new QPushButton(entry.caption, parent);
+    button->setObjectName(parent->objectName() + u"_"_s + entry.caption);
     button->setStyleSheet(ui::panelButtonStyle());
     button->setFocusPolicy(Qt::NoFocus);
     button->setCursor(Qt::PointingHandCursor);
-    m_hints.add(button, spec.hint);
-    if (spec.isMode)
-        connect(button, &QPushButton::clicked, this, [this, kind, list = spec.listMode] { emit modeRequested(kind, list); });
+    m_hints.add(button, entry.hint);
+    if (entry.isMode)
+        connect(button, &QPushButton::clicked, this, [this, kind, list = entry.listMode] { emit modeRequested(kind, list); });
     else
-        connect(button, &QPushButton::clicked, this, [this, command = spec.command] { emit commandRequested(command); });
+        connect(button, &QPushButton::clicked, this, [this, command = entry.command] { emit commandRequested(command); });
     return button;
 }
 

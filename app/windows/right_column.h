@@ -41,7 +41,7 @@ signals:
     void commandRequested(MainCommand command);
 
 private:
-    struct ButtonSpec
+    struct PanelButtonEntry
     {
         QString caption;
         QString hint;
@@ -51,8 +51,8 @@ private:
     };
 
     ui::SkinnedPanel *makeCountPanel(MediaKind kind, const QString &unit, int buttonTop,
-                                     const std::vector<ButtonSpec> &buttons);
-    QPushButton *makeButton(QWidget *parent, MediaKind kind, const ButtonSpec &spec);
+                                     const std::vector<PanelButtonEntry> &buttons);
+    QPushButton *makeButton(QWidget *parent, MediaKind kind, const PanelButtonEntry &entry);
     QLabel *makeRow(QWidget *parent, const QString &caption, const QString &objectName, int top,
                     const QString &unit = QString());
 
