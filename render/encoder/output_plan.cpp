@@ -135,12 +135,15 @@ void planAudio(OutputPlan &plan, int codec)
         plan.sampleRate = 44100;
         plan.audioKbps = 224;
         break;
-    case OutputKind::Dvd:
-        // DVD audio is sampled at 48 kHz whatever the codec.
-        plan.audioCodec = mp2 ? u"mp2"_s : u"ac3"_s;
+    case OutputKind::Dvd: {
+        // MPEG audio is DVD audio on PAL discs only; NTSC discs carry AC-3. DVD audio is
+        // sampled at 48 kHz whatever the codec.
+        const bool mpegAudio = mp2 || plan.fpsNum == 25;
+        plan.audioCodec = mpegAudio ? u"mp2"_s : u"ac3"_s;
         plan.sampleRate = 48000;
-        plan.audioKbps = mp2 ? 224 : 448;
+        plan.audioKbps = mpegAudio ? 224 : 448;
         break;
+    }
     case OutputKind::Avi:
         plan.audioCodec = mp2 ? u"mp2"_s : u"libmp3lame"_s;
         plan.sampleRate = 44100;

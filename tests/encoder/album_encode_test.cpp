@@ -107,7 +107,7 @@ INSTANTIATE_TEST_SUITE_P(
         VideoCase{"VcdPalNormal", "VCD", "PAL", "yiban_huazhi", "mpg", "mpeg1video", "mp2", 44100, "25/1", 50},
         VideoCase{"VcdPalHigh", "VCD", "PAL", "gaoqing_huazhi", "mpg", "mpeg1video", "mp2", 44100, "25/1", 50},
         VideoCase{"SvcdPalHigh", "SVCD", "PAL", "gaoqing_huazhi", "mpg", "mpeg2video", "mp2", 44100, "25/1", 50},
-        VideoCase{"DvdPalHigh", "DVD", "PAL", "gaoqing_huazhi", "mpg", "mpeg2video", "ac3", 48000, "25/1", 50},
+        VideoCase{"DvdPalHigh", "DVD", "PAL", "gaoqing_huazhi", "mpg", "mpeg2video", "mp2", 48000, "25/1", 50},
         VideoCase{"DvdNtscHigh", "DVD", "NTSC", "gaoqing_huazhi", "mpg", "mpeg2video", "ac3", 48000, "30000/1001", 60},
         VideoCase{"SvcdNtscNormal", "SVCD", "NTSC", "yiban_huazhi", "mpg", "mpeg2video", "mp2", 44100, "30000/1001", 60},
         VideoCase{"AviNormal", "AVI", "PAL", "yiban_huazhi", "avi", "mpeg4", "mp3", 44100, "25/1", 50}),

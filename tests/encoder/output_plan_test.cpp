@@ -40,7 +40,7 @@ TEST(OutputPlan, DiscPresetsPickMuxerCodecsRateAndTheKindsBitRates)
         {disc(MclPresetVcd, MclStandardPal, true), "vcd", "mpeg1video", "mp2", 25, 44100, 3500, 4500},
         {disc(MclPresetSvcd, MclStandardNtsc, false), "svcd", "mpeg2video", "mp2", 30000, 44100, 2040, 2516},
         {disc(MclPresetSvcd, MclStandardPal, true), "svcd", "mpeg2video", "mp2", 25, 44100, 6000, 8000},
-        {disc(MclPresetDvd, MclStandardPal, false), "dvd", "mpeg2video", "ac3", 25, 48000, 6000, 9000},
+        {disc(MclPresetDvd, MclStandardPal, false), "dvd", "mpeg2video", "mp2", 25, 48000, 6000, 9000},
         {disc(MclPresetDvd, MclStandardNtsc, true), "dvd", "mpeg2video", "ac3", 30000, 48000, 8000, 9800},
     };
     for (const auto &c : cases) {
