@@ -1,6 +1,14 @@
 #include "app/cli/output_choices.h"
 
+#include "render/output/output_kind.h"
+#include "render/output/output_naming.h"
+#include "render/output/output_size_selection.h"
+#include "render/output/output_sizes.h"
+
 #include <QFileInfo>
+
+#include <algorithm>
+#include <map>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -24,33 +32,35 @@ std::optional<KindChoice> kindFromName(const QString &name)
 
 const std::vector<QSize> &sizesOffered(OutputKind kind)
 {
-    // VCD stops at 1280 × 720; the other kinds (AVI takes the DVD list) go up to 1920 × 1080.
-    static const std::vector<QSize> vcd = {{320, 176}, {464, 256}, {640, 368}, {800, 480}, {1280, 720}};
-    static const std::vector<QSize> others = {{320, 176},  {464, 256},  {640, 368},  {800, 480},
-                                              {1280, 720}, {1440, 816}, {1600, 896}, {1920, 1080}};
-    return kind == OutputKind::Vcd ? vcd : others;
+    static const std::map<OutputKind, std::vector<QSize>> lists = [] {
+        std::map<OutputKind, std::vector<QSize>> all;
+        for (const OutputKind each : kOutputKinds) {
+            for (const OutputSize size : outputSizes(each))
+                all[each].push_back(QSize(size.width, size.height));
+        }
+        return all;
+    }();
+    return lists.at(kind);
 }
 
 AlbumRequest albumRequestFor(const KindChoice &kind, QSize size, const QString &chosenName)
 {
+    // The output size window and the save dialog decide as they do for the windows.
+    OutputSizeSelection selection(kind.kind);
+    const std::vector<QSize> &sizes = sizesOffered(kind.kind);
+    const auto chosen = std::find(sizes.begin(), sizes.end(), size);
+    if (chosen != sizes.end())
+        selection.chooseSize(int(chosen - sizes.begin()));
+    if (kind.kind == OutputKind::PictureSequence)
+        selection.chooseFormat(int(pictureFormats().indexOf(kind.pictureFormat)));
+
     QString name = chosenName;
     while (name.size() > 1 && (name.endsWith(u'/') || name.endsWith(u'\\')))
         name.chop(1);
-    name = QFileInfo(name).absoluteFilePath();
-
-    AlbumRequest request;
-    request.kind = kind.kind;
+    AlbumRequest request = albumRequest(selection, QFileInfo(name).absoluteFilePath());
+    // A size no list offers was refused before; keep what was asked all the same.
     request.width = size.width();
     request.height = size.height();
-    request.pictureFormat = kind.pictureFormat;
-    if (kind.kind == OutputKind::PictureSequence) {
-        request.videoOut = name + u"/01."_s + kind.pictureFormat;
-        request.shownName = QFileInfo(name).fileName();
-    } else {
-        request.videoOut = name + (kind.kind == OutputKind::Avi ? u".avi"_s : u".mpg"_s);
-        request.shownName = QFileInfo(request.videoOut).fileName().chopped(4);
-    }
-    request.audioOut = request.videoOut;
     return request;
 }
 

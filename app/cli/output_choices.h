@@ -10,8 +10,8 @@
 
 namespace velumo::cli {
 
-// The make-album commands' rules for the command line: the sizes each kind offers and the
-// album's file name. They follow the output size window and the save dialog exactly.
+// The make-album commands' rules for the command line, taken from the output settings the
+// windows use: the sizes each kind offers and the album's file name.
 
 // The output kind named on the command line ("VCD" … "AVI", or a picture format for a
 // picture sequence); nothing for an unknown name.
