@@ -10,6 +10,7 @@
 //   bench_album --benchmark_filter=DVD_1280
 
 #include "app/project/project_model.h"
+#include "bench/bench_inputs.h"
 #include "app/workspace/working_tree.h"
 #include "assign/random_source.h"
 #include "media/music_import.h"
@@ -42,34 +43,8 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
-QImage photoLike(QSize size, int seed)
-{
-    QImage image(size, QImage::Format_RGB32);
-    QRandomGenerator grain{quint32(seed)};
-    for (int y = 0; y < size.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const double u = x * 0.004 + seed;
-            const double v = y * 0.005;
-            const int noise = int(grain.bounded(24)) - 12;
-            line[x] = qRgb(std::clamp(int(128 + 90 * std::sin(u + v)) + noise, 0, 255),
-                           std::clamp(int(128 + 90 * std::cos(u * 1.3 - v)) + noise, 0, 255),
-                           std::clamp(int(128 + 90 * std::sin(v * 1.7)) + noise, 0, 255));
-        }
-    }
-    return image;
-}
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    for (const QFileInfo &entry : QDir(from).entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        if (entry.isDir())
-            copyTree(entry.filePath(), to + u'/' + entry.fileName());
-        else
-            QFile::copy(entry.filePath(), to + u'/' + entry.fileName());
-    }
-}
+using velumo::bench::copyTree;
+using velumo::bench::photoLike;
 
 // The test set and an album made of it, once per process.
 struct Album

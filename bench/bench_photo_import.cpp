@@ -3,6 +3,7 @@
 // instances, thumbnails and fitting. Reports the time of each stage as counters (ms).
 
 #include "app/project/project_model.h"
+#include "bench/bench_inputs.h"
 #include "app/workspace/working_tree.h"
 #include "assign/random_source.h"
 #include "media/photo_import.h"
@@ -26,39 +27,10 @@ using namespace Qt::Literals::StringLiterals;
 
 namespace {
 
+using velumo::bench::copyTree;
+using velumo::bench::photoLike;
+
 constexpr int kPhotos = 50;
-
-// Smooth colour fields with grain, so the files are about as large and slow to decode as
-// camera photos (flat test pictures decode far faster).
-QImage photoLike(QSize size, int seed)
-{
-    QImage image(size, QImage::Format_RGB32);
-    QRandomGenerator grain{quint32(seed)};
-    for (int y = 0; y < size.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(image.scanLine(y));
-        for (int x = 0; x < size.width(); ++x) {
-            const double u = x * 0.004 + seed;
-            const double v = y * 0.005;
-            const int noise = int(grain.bounded(24)) - 12;
-            line[x] = qRgb(std::clamp(int(128 + 90 * std::sin(u + v)) + noise, 0, 255),
-                           std::clamp(int(128 + 90 * std::cos(u * 1.3 - v)) + noise, 0, 255),
-                           std::clamp(int(128 + 90 * std::sin(v * 1.7)) + noise, 0, 255));
-        }
-    }
-    return image;
-}
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QFileInfo &entry : source.entryInfoList(QDir::AllEntries | QDir::NoDotAndDotDot)) {
-        if (entry.isDir())
-            copyTree(entry.filePath(), to + u'/' + entry.fileName());
-        else
-            QFile::copy(entry.filePath(), to + u'/' + entry.fileName());
-    }
-}
 
 struct PhotoSet
 {
