@@ -1,6 +1,7 @@
 #include "render/encoder/frame_converter.h"
 
 #include "render/encoder/encoder_failure.h"
+#include "render/encoder/rgb_to_yuv420.h"
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -68,6 +69,16 @@ AVFrame *FrameConverter::convert(const QImage &picture)
 {
     QImage source = picture;
     AVPixelFormat sourceFormat = sourceFormatOf(source);
+    if (source.size() == m_size && sourceFormat == AV_PIX_FMT_BGRA
+        && (m_format == AV_PIX_FMT_YUV420P || m_format == AV_PIX_FMT_YUVJ420P)) {
+        // Every album frame at the output size takes this way.
+        AVFrame *frame = writableFrame();
+        convertBgrxToYuv420(source.constBits(), int(source.bytesPerLine()), source.width(), source.height(),
+                            isFullRangeYuv(m_format) ? YuvRange::Full : YuvRange::Limited, frame->data[0],
+                            frame->linesize[0], frame->data[1], frame->linesize[1], frame->data[2],
+                            frame->linesize[2]);
+        return frame;
+    }
     if (sourceFormat == AV_PIX_FMT_NONE) {
         source = picture.convertToFormat(QImage::Format_RGB32);
         sourceFormat = sourceFormatOf(source);
