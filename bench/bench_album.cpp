@@ -136,6 +136,15 @@ double lumaPsnr(const QImage &a, const QImage &b)
     return mse <= 1e-9 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
 }
 
+// User and system time of every thread of the process: what a frame costs, whatever the load.
+double processCpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec)
+        + double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
 double peakMemoryMb()
 {
     rusage usage{};
@@ -151,6 +160,8 @@ void makeAlbum(benchmark::State &state, int which, const QString &quality)
     double albumFps = 0;
     double cliFps = 0;
     double psnr = 0;
+    double cpuMsPerFrame = 0;
+    double albumFrames = 0;
     for (auto _ : state) {
         QTemporaryDir out;
         velumo::AlbumRequest request;
@@ -175,9 +186,12 @@ void makeAlbum(benchmark::State &state, int which, const QString &quality)
         velumo::FfmpegMcl library;
         velumo::AlbumSession session(made.program, made.model, velumo::defaultTemplatePlayerFactory(), library, hooks);
         QElapsedTimer clock;
+        const double cpuBefore = processCpuSeconds();
         clock.start();
         session.run(request);
         albumFps = double(frames) / (double(clock.nsecsElapsed()) / 1e9);
+        cpuMsPerFrame = frames > 0 ? (processCpuSeconds() - cpuBefore) * 1000.0 / double(frames) : 0;
+        albumFrames = double(frames);
 
         if (target.kind != velumo::OutputKind::PictureSequence) {
             double sum = 0;
@@ -206,6 +220,8 @@ void makeAlbum(benchmark::State &state, int which, const QString &quality)
     state.counters["ratio"] = cliFps > 0 ? albumFps / cliFps : 0;
     state.counters["luma_psnr_db"] = psnr;
     state.counters["peak_mb"] = peakMemoryMb();
+    state.counters["frames"] = albumFrames;
+    state.counters["cpu_ms_per_frame"] = cpuMsPerFrame;
 }
 
 } // namespace

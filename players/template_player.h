@@ -32,7 +32,7 @@ public:
     virtual void setVariable(const QString &name, const QString &value) = 0;
     // Empty when the movie has no such variable.
     virtual QString getVariable(const QString &name) const = 0;
-    // Paints the frame last set into `target`, the whole stage scaled to its size.
+    // Paints the frame last set into every pixel of `target`, the whole stage scaled to its size.
     virtual void paint(QImage &target) = 0;
     virtual void setFsCommandHandler(FsCommandHandler handler) = 0;
     // What the movie asked for and did not get (unknown actions, refused loads), since the last call.

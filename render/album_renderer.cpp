@@ -5,12 +5,15 @@
 #include "assign/instance_paths.h"
 #include "render/frame_time.h"
 #include "render/opening_picture.h"
+#include "render/pool_thread_call.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QImageWriter>
 #include <QPainter>
 #include <QSaveFile>
+
+#include <cstring>
 
 using namespace Qt::Literals::StringLiterals;
 
@@ -31,6 +34,7 @@ AlbumRenderer::AlbumRenderer(AlbumRenderSetup setup, ProjectModel &model)
     , m_model(model)
     , m_host(m_setup.playerFactory, m_setup.program.path(), model.frmMain, m_hostLog, m_setup.handshakeWait)
     , m_lyrics(model.form1, model.form49, model.frmMain, m_setup.outputSize)
+    , m_frames(m_setup.outputSize)
 {
 }
 
@@ -73,10 +77,13 @@ QImage AlbumRenderer::step()
     increment(frmMain.Edit_Num);
     m_host.setFrame(frmMain.Edit_leijiazhen_num.number());
 
-    // A template that could not be played leaves the last good picture on screen.
-    if (m_host.hasMovie())
-        m_lastMovie = m_host.paint(m_setup.outputSize);
-    const QImage frame = composeFrame(m_lastMovie);
+    QImage frame;
+    callOnPoolThread([&] {
+        // A template that could not be played leaves the last good picture on screen.
+        if (m_host.hasMovie())
+            m_host.paintInto(m_lastMovie);
+        frame = composeFrame(m_lastMovie);
+    });
 
     frmMain.Edit_shijian.setText(frameTimeText(frmMain.Edit_Num.number()));
     m_lyrics.advance();
@@ -155,14 +162,20 @@ void AlbumRenderer::loadNextTemplate()
     }
 }
 
-QImage AlbumRenderer::composeFrame(const QImage &movie) const
+QImage AlbumRenderer::composeFrame(const QImage &movie)
 {
-    QImage frame = movie.size() == m_setup.outputSize
-        ? movie.copy()
-        : movie.scaled(m_setup.outputSize, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    QPainter painter(&frame);
-    m_lyrics.line().paint(painter);
-    return frame;
+    return m_frames.make([&](QImage &frame) {
+        if (movie.size() == frame.size() && movie.format() == frame.format()
+            && movie.bytesPerLine() == frame.bytesPerLine()) {
+            std::memcpy(frame.bits(), movie.constBits(), size_t(movie.sizeInBytes()));
+        } else {
+            QPainter scaler(&frame);
+            scaler.setRenderHint(QPainter::SmoothPixmapTransform);
+            scaler.drawImage(frame.rect(), movie);
+        }
+        QPainter painter(&frame);
+        m_lyrics.line().paint(painter);
+    });
 }
 
 void AlbumRenderer::writeScenePicture(const QImage &picture)

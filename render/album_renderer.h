@@ -2,6 +2,7 @@
 
 #include "app/workspace/program_folder.h"
 #include "players/template_player.h"
+#include "render/frame_recycler.h"
 #include "render/lyric_track.h"
 #include "render/render_plan.h"
 #include "render/template_host.h"
@@ -60,7 +61,7 @@ private:
     std::optional<QString> nextMoviePath();
     bool checkPlayer(const QString &prefix);
     void changeScene();
-    QImage composeFrame(const QImage &movie) const;
+    QImage composeFrame(const QImage &movie);
     void writeScenePicture(const QImage &picture);
 
     AlbumRenderSetup m_setup;
@@ -70,7 +71,8 @@ private:
     int m_loggedFailures = 0;
     TemplateHost m_host;
     LyricTrack m_lyrics;
-    QImage m_lastMovie;
+    FrameRecycler m_frames;
+    QImage m_lastMovie; // the last good picture of a template, clean of overlays
     bool m_closingDue = false;
     QStringList m_logLines;
 };

@@ -127,15 +127,21 @@ void TemplateHost::setFrame(int frame)
 QImage TemplateHost::paint(QSize size)
 {
     QImage image(size, QImage::Format_RGB32);
-    image.fill(Qt::black);
+    paintInto(image);
+    return image;
+}
+
+void TemplateHost::paintInto(QImage &target)
+{
     if (m_player && m_loaded) {
         try {
-            m_player->paint(image);
+            m_player->paint(target); // fills the whole target
+            return;
         } catch (const Failure &) {
             // a failed player shows black; the failure check around the step reports it
         }
     }
-    return image;
+    target.fill(Qt::black);
 }
 
 } // namespace velumo

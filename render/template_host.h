@@ -44,6 +44,8 @@ public:
     void setFrame(int frame);
     // The frame last set, painted at `size` (the output size, or the scene picture's 1920 x 1080).
     QImage paint(QSize size);
+    // The same into `target`, whose size and pixels it keeps using (black if the player fails).
+    void paintInto(QImage &target);
 
 private:
     void recreatePlayer();
