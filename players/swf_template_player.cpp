@@ -2,7 +2,7 @@
 
 #include "app/base/failure.h"
 #include "players/swf/reader/movie_reader.h"
-#include "players/swf/render/renderer.h"
+#include "players/swf/render/banded_renderer.h"
 #include "players/swf/runtime/movie_runtime.h"
 
 #include <QFile>
@@ -29,9 +29,9 @@ std::string toMovieText(const QString &text)
 
 } // namespace
 
-SwfTemplatePlayer::SwfTemplatePlayer(QString rootFolder)
+SwfTemplatePlayer::SwfTemplatePlayer(QString rootFolder, int paintBands)
     : m_rootFolder(std::move(rootFolder))
-    , m_renderer(std::make_unique<swf::Renderer>())
+    , m_renderer(std::make_unique<swf::BandedRenderer>(paintBands))
     , m_deliveries(std::make_unique<QObject>())
 {
 }

@@ -10,7 +10,7 @@ namespace velumo {
 
 namespace swf {
 class MovieRuntime;
-class Renderer;
+class BandedRenderer;
 } // namespace swf
 
 // The project's own template player: reads a template movie, keeps its display lists and play
@@ -29,7 +29,8 @@ class Renderer;
 class SwfTemplatePlayer : public TemplatePlayer
 {
 public:
-    explicit SwfTemplatePlayer(QString rootFolder);
+    // `paintBands`: how many bands a frame is painted in at once.
+    explicit SwfTemplatePlayer(QString rootFolder, int paintBands = 2);
     ~SwfTemplatePlayer() override;
 
     void setMovie(const QString &path) override;
@@ -54,7 +55,7 @@ private:
     QString m_rootFolder;
     QString m_failure;
     std::unique_ptr<swf::MovieRuntime> m_runtime;
-    std::unique_ptr<swf::Renderer> m_renderer;
+    std::unique_ptr<swf::BandedRenderer> m_renderer;
     FsCommandHandler m_fsCommandHandler;
     QStringList m_warnings;
     // Queued fscommand deliveries die with this object, so none reaches a freed player.

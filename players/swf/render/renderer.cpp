@@ -52,11 +52,20 @@ Quad corners(const QTransform &t, QSize size)
 
 void Renderer::paint(QImage &target, const RenderNode &root, const Movie &movie)
 {
-    if (target.isNull())
+    paintRegion(target, root, movie, target.rect());
+}
+
+void Renderer::paintRegion(QImage &target, const RenderNode &root, const Movie &movie, const QRect &region)
+{
+    const QRect area = region.intersected(target.rect());
+    if (area.isEmpty())
         return;
-    target.fill(toQColor(movie.background));
+    QPainter painter(&target);
+    painter.setClipRect(area);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.fillRect(area, toQColor(movie.background));
+    painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (const std::optional<QTransform> view = showAllTransform(movie.frameSize, target.size())) {
-        QPainter painter(&target);
         painter.setRenderHint(QPainter::Antialiasing);
         m_painter = &painter;
         m_movie = &movie;

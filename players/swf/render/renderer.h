@@ -26,6 +26,9 @@ public:
     // scale mode. Content outside the stage shows in the bands. The ShapeDefs that `root`
     // refers to are cached by address: call clearCache() before their movie goes away.
     void paint(QImage &target, const RenderNode &root, const Movie &movie);
+    // The same, but only the pixels inside `region`: painting a frame region by region gives
+    // exactly the pixels of painting it whole.
+    void paintRegion(QImage &target, const RenderNode &root, const Movie &movie, const QRect &region);
     void clearCache();
 
     std::size_t cachedBitmapCount() const { return m_bitmaps.size(); }
