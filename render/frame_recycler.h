@@ -24,7 +24,7 @@ public:
     std::size_t keptCount() const { return m_frames.size(); }
 
 private:
-    static constexpr std::size_t kMaxKept = 12;
+    static constexpr std::size_t kMaxKept = 6;
 
     QImage &freeBuffer();
 

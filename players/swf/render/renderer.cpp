@@ -69,18 +69,21 @@ void Renderer::paintRegion(QImage &target, const RenderNode &root, const Movie &
         painter.setRenderHint(QPainter::Antialiasing);
         m_painter = &painter;
         m_movie = &movie;
+        m_area = area;
         drawNode(root, *view, ColorTransform{});
         m_painter = nullptr;
         m_movie = nullptr;
         m_masks.clear();
     }
     m_bitmaps.endPaint();
+    m_stills.endPaint();
 }
 
 void Renderer::clearCache()
 {
     m_shapes.clear();
     m_bitmaps.clear();
+    m_stills.clear();
 }
 
 void Renderer::drawNode(const RenderNode &node, const QTransform &parent, const ColorTransform &parentCx)
@@ -264,17 +267,16 @@ void Renderer::drawFill(const CachedFill &fill, const QTransform &t, const Tint 
     const QImage *image = bitmap(style.bitmapId, tint);
     if (!image)
         return;
+    const bool smooth = isSmoothedBitmapFill(style.kind);
     const bool wholeImage = fill.quad && sameQuad(*fill.quad, corners(fillMatrix, image->size()), kQuadTolerance);
     if (wholeImage) {
-        m_painter->setTransform(fillMatrix * t);
-        m_painter->drawImage(QPointF(0, 0), *image);
+        drawTransformedImage(*image, fillMatrix * t, smooth);
         m_painter->setTransform(t);
         return;
     }
     m_painter->save();
     m_painter->setClipPath(fill.path, Qt::IntersectClip);
-    m_painter->setTransform(fillMatrix * t);
-    m_painter->drawImage(QPointF(0, 0), *image);
+    drawTransformedImage(*image, fillMatrix * t, smooth);
     m_painter->restore();
 }
 
@@ -309,8 +311,20 @@ void Renderer::drawPicture(const QImage &picture, const QTransform &t, const Tin
         return;
     const QImage &image = tint.recolour ? m_bitmaps.recoloured(picture, tint.cx) : m_bitmaps.drawable(picture);
     m_painter->setOpacity(tint.opacity);
-    m_painter->setRenderHint(QPainter::SmoothPixmapTransform, true);
-    m_painter->setTransform(QTransform::fromScale(kTwipsPerPixel, kTwipsPerPixel) * t);
+    drawTransformedImage(image, QTransform::fromScale(kTwipsPerPixel, kTwipsPerPixel) * t, true);
+}
+
+void Renderer::drawTransformedImage(const QImage &image, const QTransform &device, bool smooth)
+{
+    if (const StillImageCache::Still *still = m_stills.find(image, device, smooth, m_area)) {
+        if (!still->pixels.isNull()) {
+            m_painter->setTransform(QTransform());
+            m_painter->drawImage(still->topLeft, still->pixels);
+        }
+        return;
+    }
+    m_painter->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
+    m_painter->setTransform(device);
     m_painter->drawImage(QPointF(0, 0), image);
 }
 

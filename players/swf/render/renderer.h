@@ -3,6 +3,7 @@
 #include "players/swf/model.h"
 #include "players/swf/render/bitmap_cache.h"
 #include "players/swf/render/shape_cache.h"
+#include "players/swf/render/still_image_cache.h"
 #include "players/swf/render_tree.h"
 
 #include <QImage>
@@ -32,6 +33,7 @@ public:
     void clearCache();
 
     std::size_t cachedBitmapCount() const { return m_bitmaps.size(); }
+    std::size_t stillImageCount() const { return m_stills.size(); }
 
 private:
     struct Mask
@@ -54,6 +56,8 @@ private:
     void drawFill(const CachedFill &fill, const QTransform &t, const Tint &tint);
     void drawStroke(const CachedStroke &stroke, const QTransform &t, const Tint &tint);
     void drawPicture(const QImage &picture, const QTransform &t, const Tint &tint);
+    // `device`: image pixels -> device pixels.
+    void drawTransformedImage(const QImage &image, const QTransform &device, bool smooth);
     void applyMask(Mask &mask);
     void collectMaskPieces(const RenderNode &node, const QTransform &parent);
     const QImage *bitmap(std::uint16_t id, const Tint &tint);
@@ -61,9 +65,11 @@ private:
 
     ShapeCache m_shapes;
     BitmapCache m_bitmaps;
+    StillImageCache m_stills;
     // Per paint; members so that frames reuse their storage.
     QPainter *m_painter = nullptr;
     const Movie *m_movie = nullptr;
+    QRect m_area; // what this paint may change
     std::vector<Mask> m_masks;
     std::vector<MaskPiece> m_maskPieces;
 };
