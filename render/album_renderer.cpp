@@ -13,8 +13,6 @@
 #include <QPainter>
 #include <QSaveFile>
 
-#include <cstring>
-
 using namespace Qt::Literals::StringLiterals;
 
 namespace velumo {
@@ -78,12 +76,7 @@ QImage AlbumRenderer::step()
     m_host.setFrame(frmMain.Edit_leijiazhen_num.number());
 
     QImage frame;
-    callOnPoolThread([&] {
-        // A template that could not be played leaves the last good picture on screen.
-        if (m_host.hasMovie())
-            m_host.paintInto(m_lastMovie);
-        frame = composeFrame(m_lastMovie);
-    });
+    callOnPoolThread([&] { frame = composeFrame(); });
 
     frmMain.Edit_shijian.setText(frameTimeText(frmMain.Edit_Num.number()));
     m_lyrics.advance();
@@ -157,21 +150,36 @@ void AlbumRenderer::loadNextTemplate()
         const std::optional<QString> movie = nextMoviePath();
         if (!movie)
             return;
+        if (attempt == 0)
+            keepLastPicture();
         if (m_host.load(*movie))
             return;
     }
 }
 
-QImage AlbumRenderer::composeFrame(const QImage &movie)
+void AlbumRenderer::keepLastPicture()
+{
+    if (!m_host.hasMovie())
+        return;
+    try {
+        m_host.totalFrames();
+    } catch (const Failure &) {
+        return; // a failed player has nothing good to show
+    }
+    callOnPoolThread([&] { m_host.paintInto(m_lastMovie); });
+}
+
+QImage AlbumRenderer::composeFrame()
 {
     return m_frames.make([&](QImage &frame) {
-        if (movie.size() == frame.size() && movie.format() == frame.format()
-            && movie.bytesPerLine() == frame.bytesPerLine()) {
-            std::memcpy(frame.bits(), movie.constBits(), size_t(movie.sizeInBytes()));
+        if (m_host.hasMovie()) {
+            m_host.paintInto(frame);
         } else {
-            QPainter scaler(&frame);
-            scaler.setRenderHint(QPainter::SmoothPixmapTransform);
-            scaler.drawImage(frame.rect(), movie);
+            // A template that could not be played leaves the last good picture on screen.
+            QPainter copier(&frame);
+            copier.setCompositionMode(QPainter::CompositionMode_Source);
+            copier.setRenderHint(QPainter::SmoothPixmapTransform);
+            copier.drawImage(frame.rect(), m_lastMovie);
         }
         QPainter painter(&frame);
         m_lyrics.line().paint(painter);

@@ -61,7 +61,10 @@ private:
     std::optional<QString> nextMoviePath();
     bool checkPlayer(const QString &prefix);
     void changeScene();
-    QImage composeFrame(const QImage &movie);
+    // The frame of the template (or the last good picture) with the overlays.
+    QImage composeFrame();
+    // Before another template loads: the current one's picture, in case the next cannot play.
+    void keepLastPicture();
     void writeScenePicture(const QImage &picture);
 
     AlbumRenderSetup m_setup;
@@ -72,7 +75,7 @@ private:
     TemplateHost m_host;
     LyricTrack m_lyrics;
     FrameRecycler m_frames;
-    QImage m_lastMovie; // the last good picture of a template, clean of overlays
+    QImage m_lastMovie; // the last good picture of a template at the output size, clean of overlays
     bool m_closingDue = false;
     QStringList m_logLines;
 };

@@ -9,6 +9,7 @@
 #include "tests/support/qt_printers.h"
 #include "tests/support/temp_tree.h"
 
+#include <QFile>
 #include <QImageReader>
 
 #include <gtest/gtest.h>
@@ -112,6 +113,19 @@ TEST_F(AlbumRendererTest, UnplayableTemplatesAreLoggedAndSkippedAndTheAlbumKeeps
     ASSERT_EQ(lines.size(), 2);
     EXPECT_TRUE(lines.at(0).contains(u"w_j_1.rar"_s)) << lines.at(0).toStdString();
     EXPECT_TRUE(lines.at(1).contains(u"w_j_2.rar"_s)) << lines.at(1).toStdString();
+}
+
+TEST_F(AlbumRendererTest, WhenNothingMoreCanPlayTheLastGoodPictureStays)
+{
+    addInstance(1, 10, kRed, test::slotTemplate(10));
+    addInstance(2, 10, kBlue, {}); // movie missing
+    QFile::remove(tree.abs(u"smxcwjj/tp_wjj/tp_wjj/tp_wjj_zuihou/w_j_zuihou.rar"_s));
+    AlbumRenderer album = renderer(300ms);
+    const std::vector<QImage> frames = renderAll(album);
+
+    ASSERT_EQ(frames.size(), size_t(120));
+    for (const size_t i : {size_t(9), size_t(10), size_t(60), size_t(119)})
+        EXPECT_TRUE(test::near(centre(frames[i]), kRed)) << "frame " << i << " " << centre(frames[i]).name().toStdString();
 }
 
 TEST_F(AlbumRendererTest, MusicLengthAlbumsLoopOrHoldTheirTemplatesAndEndOnTheClosingOne)
