@@ -22,3 +22,18 @@ find_program(CCACHE_PROGRAM ccache)
 if(CCACHE_PROGRAM)
     set(CMAKE_CXX_COMPILER_LAUNCHER ${CCACHE_PROGRAM})
 endif()
+
+# Sanitizer build: every target, the tools run during the build included, is compiled and linked
+# with AddressSanitizer and UndefinedBehaviorSanitizer, so each program carries the runtimes
+# once and the libraries can be shared by the tests and the fuzz targets of the same tree.
+# The fuzz targets need it, so VELUMO_FUZZ turns it on.
+option(VELUMO_SANITIZE "Build everything with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(VELUMO_FUZZ "Build the libFuzzer targets (needs clang; implies VELUMO_SANITIZE)" OFF)
+if(VELUMO_FUZZ AND NOT VELUMO_SANITIZE)
+    set(VELUMO_SANITIZE ON CACHE BOOL "" FORCE)
+endif()
+if(VELUMO_SANITIZE)
+    set(VELUMO_SANITIZER_FLAGS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+    add_compile_options(${VELUMO_SANITIZER_FLAGS})
+    add_link_options(${VELUMO_SANITIZER_FLAGS})
+endif()

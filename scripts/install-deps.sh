@@ -12,6 +12,9 @@ packages=(
     libavformat-dev libavcodec-dev libswresample-dev libavutil-dev libswscale-dev qt6-multimedia-dev
     # tests and benchmarks
     libgtest-dev libgmock-dev libbenchmark-dev
+    # the sanitizer and fuzzing tree (scripts/sanitize.sh, scripts/fuzz.sh): clang, its ASan,
+    # UBSan and libFuzzer runtimes, and llvm-symbolizer for readable reports
+    clang libclang-rt-14-dev llvm-14
     # the ffmpeg tool makes the songs the tests import and probes the albums they write
     ffmpeg
     # running: CJK fonts for the Chinese interface, a virtual display for headless runs

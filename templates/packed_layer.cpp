@@ -25,7 +25,11 @@ void unpackLayer(QByteArray &buffer)
         damaged(u"长度不足"_s);
     const auto *bytes = reinterpret_cast<const unsigned char *>(buffer.constData());
     const qint32 length = qint32(quint32(bytes[0]) | quint32(bytes[1]) << 8 | quint32(bytes[2]) << 16 | quint32(bytes[3]) << 24);
-    if (length < 0 || length > kMaxPackedPayload)
+    // Deflate never inflates one byte to more than 1032: a length the stream cannot hold is
+    // refused before its buffer is allocated, so that a few hostile bytes cannot claim the
+    // largest payload's worth of memory.
+    constexpr qint64 kMaxDeflateRatio = 1032;
+    if (length < 0 || length > kMaxPackedPayload || length > kMaxDeflateRatio * (buffer.size() - 4))
         damaged(u"声明的长度无效"_s);
 
     QByteArray out(length, Qt::Uninitialized);

@@ -168,7 +168,7 @@ void Application::connectCommands()
         {MainCommand::MakeDvd, OutputKind::Dvd},
         {MainCommand::MakeAvi, OutputKind::Avi}};
     for (const auto &[command, kind] : makeCommands)
-        main->setCommand(command, [this, kind] { m_album->makeAlbum(kind); });
+        main->setCommand(command, [this, kind = kind] { m_album->makeAlbum(kind); });
 }
 
 void Application::createMediaCommands()

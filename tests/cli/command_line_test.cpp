@@ -49,7 +49,7 @@ TEST_F(CommandLineTest, LrcTimelineIsThePrograms)
 
 TEST_F(CommandLineTest, UnreadableLyricIsNamed)
 {
-    cli.tree().writeFile(u"in/二进制.lrc"_s, QByteArray("\x00\x01\x02 not text", 14));
+    cli.tree().writeFile(u"in/二进制.lrc"_s, "\x00\x01\x02 not text"_ba);
     for (const QString &file : {u"in/二进制.lrc"_s, u"in/没有.lrc"_s}) {
         const CliResult result = cli.run({u"lrc"_s, cli.abs(file)});
         EXPECT_EQ(result.exitCode, 1) << file.toStdString();

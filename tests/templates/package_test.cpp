@@ -119,6 +119,39 @@ TEST(PackedLayer, DamagedLayersAreRefused)
     EXPECT_EQ(good, QByteArray("hello template"));
 }
 
+// A stated length no stream of that size can inflate to is refused as an invalid length
+// before anything is allocated for it, while a real stream at deflate's best ratio still
+// unpacks.
+TEST(PackedLayer, LengthTheStreamCannotHoldIsRefusedUpFront)
+{
+    const QByteArray zeros(4 << 20, '\0');
+    const QByteArray stream = zlibOf(zeros);
+    ASSERT_LT(stream.size(), zeros.size() / 500) << "the fixture must be near deflate's best ratio";
+
+    QByteArray best = lengthPrefix(qint32(zeros.size())) + stream;
+    unpackLayer(best);
+    EXPECT_EQ(best, zeros);
+
+    const struct
+    {
+        const char *what;
+        QByteArray layer;
+    } cases[] = {
+        {"largest payload from a few bytes", lengthPrefix(qint32(kMaxPackedPayload)) + zlibOf("tiny")},
+        {"more than 1032 bytes per stream byte", lengthPrefix(qint32(1032 * stream.size() + 1)) + stream},
+        {"any length from no stream", lengthPrefix(1)},
+    };
+    for (const auto &c : cases) {
+        QByteArray buffer = c.layer;
+        try {
+            unpackLayer(buffer);
+            ADD_FAILURE() << c.what << ": accepted";
+        } catch (const Failure &failure) {
+            EXPECT_TRUE(failure.message().contains(u"声明的长度无效"_s)) << c.what << ": " << failure.message().toStdString();
+        }
+    }
+}
+
 TEST(TemplatePackage, DamageDeepInsideStopsWithTheFilesSoFarKept)
 {
     TempTree tree;
