@@ -36,6 +36,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <vector>
 #include <cstdio>
 #include <map>
 
@@ -99,7 +101,7 @@ struct Target
 QStringList dvdCodecs()
 {
     return {u"-c:v"_s, u"mpeg2video"_s, u"-b:v"_s, u"8000k"_s, u"-maxrate"_s, u"9800k"_s, u"-bufsize"_s, u"1835008"_s,
-            u"-g"_s, u"15"_s, u"-bf"_s, u"0"_s, u"-c:a"_s, u"ac3"_s, u"-b:a"_s, u"448k"_s, u"-ar"_s, u"48000"_s,
+            u"-g"_s, u"15"_s, u"-bf"_s, u"0"_s, u"-c:a"_s, u"mp2"_s, u"-b:a"_s, u"224k"_s, u"-ar"_s, u"48000"_s,
             u"-ac"_s, u"2"_s, u"-f"_s, u"dvd"_s, u"-muxrate"_s, u"10080000"_s, u"-packetsize"_s, u"2048"_s};
 }
 
@@ -118,21 +120,30 @@ const std::map<int, Target> &targets()
     return all;
 }
 
-double lumaPsnr(const QImage &a, const QImage &b)
+// The frame's luma (BT.601 weights) in 1/256 steps: half the memory of the frame, so that
+// keeping frames for the comparison does not weigh on the peak memory measured.
+std::vector<std::uint16_t> lumaOf(const QImage &picture)
 {
-    const QImage x = a.convertToFormat(QImage::Format_RGB32);
-    const QImage y = b.convertToFormat(QImage::Format_RGB32).scaled(x.size());
-    double squared = 0;
+    const QImage x = picture.convertToFormat(QImage::Format_RGB32);
+    std::vector<std::uint16_t> luma;
+    luma.reserve(std::size_t(x.width()) * std::size_t(x.height()));
     for (int row = 0; row < x.height(); ++row) {
         const auto *p = reinterpret_cast<const QRgb *>(x.constScanLine(row));
-        const auto *q = reinterpret_cast<const QRgb *>(y.constScanLine(row));
-        for (int col = 0; col < x.width(); ++col) {
-            const double d = (0.299 * qRed(p[col]) + 0.587 * qGreen(p[col]) + 0.114 * qBlue(p[col]))
-                - (0.299 * qRed(q[col]) + 0.587 * qGreen(q[col]) + 0.114 * qBlue(q[col]));
-            squared += d * d;
-        }
+        for (int col = 0; col < x.width(); ++col)
+            luma.push_back(std::uint16_t(std::lround(256 * (0.299 * qRed(p[col]) + 0.587 * qGreen(p[col]) + 0.114 * qBlue(p[col])))));
     }
-    const double mse = squared / (double(x.width()) * x.height());
+    return luma;
+}
+
+double lumaPsnr(const std::vector<std::uint16_t> &composed, const QImage &decoded, QSize size)
+{
+    const std::vector<std::uint16_t> other = lumaOf(decoded.scaled(size));
+    double squared = 0;
+    for (std::size_t i = 0; i < composed.size() && i < other.size(); ++i) {
+        const double d = (double(composed[i]) - double(other[i])) / 256.0;
+        squared += d * d;
+    }
+    const double mse = squared / double(composed.size());
     return mse <= 1e-9 ? 99.0 : 10 * std::log10(255.0 * 255.0 / mse);
 }
 
@@ -175,13 +186,13 @@ void makeAlbum(benchmark::State &state, int which, const QString &quality)
         } else {
             request.videoOut = request.audioOut = out.path() + u"/album."_s + target.extension;
         }
-        std::map<qint64, QImage> kept; // composed frames to compare with the output
+        std::map<qint64, std::vector<std::uint16_t>> kept; // composed frames' luma, to compare with the output
         qint64 frames = 0;
         velumo::AlbumSessionHooks hooks;
         hooks.frameComposed = [&](qint64 index, const QImage &frame) {
             frames = index + 1;
             if (index % 97 == 0)
-                kept[index] = frame;
+                kept[index] = lumaOf(frame);
         };
         velumo::FfmpegMcl library;
         velumo::AlbumSession session(made.program, made.model, velumo::defaultTemplatePlayerFactory(), library, hooks);
@@ -196,7 +207,7 @@ void makeAlbum(benchmark::State &state, int which, const QString &quality)
         if (target.kind != velumo::OutputKind::PictureSequence) {
             double sum = 0;
             for (const auto &[index, frame] : kept)
-                sum += lumaPsnr(frame, velumo::test::decodeFrame(request.videoOut, int(index)));
+                sum += lumaPsnr(frame, velumo::test::decodeFrame(request.videoOut, int(index)), target.size);
             psnr = kept.empty() ? 0 : sum / double(kept.size());
         }
 

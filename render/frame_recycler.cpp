@@ -39,8 +39,12 @@ QImage &FrameRecycler::freeBuffer()
         m_frames.push_back(std::move(fresh));
         return m_frames.back();
     }
-    m_spare = std::move(fresh);
-    return m_spare;
+    // Every buffer is still held: forget the one kept longest (its holder keeps it alive), so a
+    // caller that keeps some frames for good does not leave the ring without free buffers.
+    QImage &replaced = m_frames[m_nextReplaced];
+    m_nextReplaced = (m_nextReplaced + 1) % kMaxKept;
+    replaced = std::move(fresh);
+    return replaced;
 }
 
 } // namespace velumo

@@ -18,7 +18,7 @@ public:
 
     // Lets `paint` draw a whole frame into a buffer nobody else holds (its pixels are left
     // over from an earlier frame) and returns it. The buffer is used again once every copy of
-    // the returned image is gone.
+    // the returned image is gone; a frame somebody keeps for good costs one allocation.
     QImage make(const std::function<void(QImage &)> &paint);
 
     std::size_t keptCount() const { return m_frames.size(); }
@@ -31,7 +31,7 @@ private:
     QSize m_size;
     QImage::Format m_format;
     std::vector<QImage> m_frames;
-    QImage m_spare; // when every kept buffer is in use and no more may be kept
+    std::size_t m_nextReplaced = 0;
 };
 
 } // namespace velumo

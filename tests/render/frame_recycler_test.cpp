@@ -34,7 +34,7 @@ TEST(FrameRecycler, UsesAFrameAgainOnceEveryCopyIsGone)
     EXPECT_EQ(frames.keptCount(), 1u);
 }
 
-TEST(FrameRecycler, KeepsABoundedNumberWhenFramesAreHeldLong)
+TEST(FrameRecycler, FramesKeptForGoodDoNotStopTheOthersBeingReused)
 {
     FrameRecycler frames(QSize(16, 16));
     std::vector<QImage> held;
@@ -43,6 +43,14 @@ TEST(FrameRecycler, KeepsABoundedNumberWhenFramesAreHeldLong)
     for (int i = 0; i < 40; ++i)
         ASSERT_EQ(held[std::size_t(i)].pixel(3, 3), qRgb(i, i, i)) << i;
     EXPECT_LE(frames.keptCount(), 6u);
+
+    // With those still held, frames that are let go come back again.
+    const uchar *first = nullptr;
+    {
+        const QImage frame = frameOf(frames, 0xff010203);
+        first = frame.constBits();
+    }
+    EXPECT_EQ(frameOf(frames, 0xff040506).constBits(), first);
 }
 
 } // namespace
