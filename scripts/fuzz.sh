@@ -1,14 +1,14 @@
 #!/usr/bin/env bash
 # Builds every libFuzzer target in build-san/ (the tree scripts/sanitize.sh tests), replays
 # each target's saved corpus (tests/fuzz/corpus/<target>/) input by input, then fuzzes each
-# for FUZZ_SECONDS (default 20) starting from that corpus. New inputs go to
+# for FUZZ_SECONDS (default 10) starting from that corpus. New inputs go to
 # build-san/fuzz/new/<target>/, never into the committed corpus; a finding leaves its input in
 # build-san/fuzz/findings/<target>/ and fails the script.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 # shellcheck source=scripts/sanitizer_env.sh
 source "$root/scripts/sanitizer_env.sh"
-seconds=${FUZZ_SECONDS:-20}
+seconds=${FUZZ_SECONDS:-10}
 
 corpus_root=$root/tests/fuzz/corpus
 work=$root/build-san/fuzz
